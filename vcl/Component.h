@@ -38,6 +38,9 @@ public:
     // Ends loading and lets the component settle its loaded values.
     void EndLoading();
 
+    // Where a stored layout nests this component: a parent window, a menu.
+    virtual void SetParentComponent(TComponent*) {}
+
     // Asks for a removal notification when AComponent is destroyed.
     void FreeNotification(TComponent* AComponent);
     void RemoveFreeNotification(TComponent* AComponent);

@@ -45,6 +45,12 @@ void TControl::SetParent(TWinControl* AParent)
     RecordAnchorBase();
 }
 
+void TControl::SetParentComponent(TComponent* Value)
+{
+    if (auto* Window = dynamic_cast<TWinControl*>(Value))
+        SetParent(Window);
+}
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight)

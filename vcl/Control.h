@@ -37,6 +37,7 @@ public:
 
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* AParent);
+    void SetParentComponent(TComponent* Value) override;
 
     int Left() const { return FLeft; }
     int Top() const { return FTop; }

@@ -251,6 +251,33 @@ void TCustomForm::UpdateTabChain()
     FWidget->SetTabOrder(Chain);
 }
 
+void TCustomForm::Loaded()
+{
+    TWinControl::Loaded();
+    if (FDesignTextHeight <= 0)
+        return;
+    TCanvas Measure;
+    Measure.Font.Assign(Font());
+    const int Actual = Measure.TextHeight("0");
+    if (Actual > 0 && Actual != FDesignTextHeight)
+        ScaleBy(Actual, FDesignTextHeight);
+}
+
+void TCustomForm::ScaleBy(int M, int D)
+{
+    auto Scale = [M, D](int Value) { return static_cast<int>(static_cast<int64_t>(Value) * M / D); };
+    auto ScaleChildren = [&](auto& Self, TWinControl* Parent) -> void {
+        for (TControl* Control : std::vector<TControl*>(Parent->Controls())) {
+            Control->SetBounds(Scale(Control->Left()), Scale(Control->Top()), Scale(Control->Width()),
+                               Scale(Control->Height()));
+            if (auto* Window = dynamic_cast<TWinControl*>(Control))
+                Self(Self, Window);
+        }
+    };
+    SetClientSize(Scale(ClientWidth()), Scale(ClientHeight()));
+    ScaleChildren(ScaleChildren, this);
+}
+
 void TCustomForm::FitToControls()
 {
     int Left = INT_MAX, Top = INT_MAX, Right = INT_MIN, Bottom = INT_MIN;

@@ -46,6 +46,14 @@ public:
     void ControlDestroying(TWinControl* Control);
     void UpdateTabChain();
 
+    // The text height the layout was made with; loading scales every position
+    // and size by the actual text height over it.
+    int DesignTextHeight() const { return FDesignTextHeight; }
+    void SetDesignTextHeight(int Value) { FDesignTextHeight = Value; }
+    void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void ScaleBy(int M, int D);
+
     // Makes the client area the bounding box of the visible controls, moved to its top left.
     void FitToControls();
 
@@ -62,6 +70,7 @@ public:
 
 protected:
     void VisibleChanged() override;
+    void Loaded() override;
     void InitializeWidget(IWidget& Widget) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void DoClose(TCloseAction& Action);
@@ -84,6 +93,8 @@ private:
     TWindowState FWindowState = wsNormal;
     bool FAutoScroll = true;
     bool FShownOnce = false;
+    int FDesignTextHeight = 0;
+    int FPixelsPerInch = 96;
     TWinControl* FActiveControl = nullptr;
 };
 

@@ -76,6 +76,14 @@ void TMenuItem::Remove(TMenuItem* Item)
     Changed();
 }
 
+void TMenuItem::SetParentComponent(TComponent* Value)
+{
+    if (auto* Menu = dynamic_cast<TMenu*>(Value))
+        Menu->Items()->Add(this);
+    else if (auto* Item = dynamic_cast<TMenuItem*>(Value))
+        Item->Add(this);
+}
+
 void TMenuItem::Click()
 {
     if (OnClick)

@@ -37,6 +37,7 @@ public:
     void Insert(int Index, TMenuItem* Item);
     void Add(TMenuItem* Item) { Insert(Count(), Item); }
     void Remove(TMenuItem* Item);
+    void SetParentComponent(TComponent* Value) override;
 
     TNotifyEvent OnClick;
     virtual void Click();

@@ -40,8 +40,9 @@ void TQtPlatform::Run()
 
 void TQtPlatform::Quit()
 {
+    // Only leave the loop: a quit request would also try to close every window.
     FQuitRequested = true;
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QCoreApplication::exit(0);
 }
 
 void TQtPlatform::ProcessMessages()

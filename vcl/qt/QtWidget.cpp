@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace vcl::qt {
 
@@ -38,8 +39,26 @@ QWidget* TQtWidget::ParentAreaOf(const TWinControl& Control)
 
 void TQtWidget::SetBounds(const TRect& Bounds)
 {
-    if (FWidget)
-        FWidget->setGeometry(Bounds.Left, Bounds.Top, std::max(0, Bounds.Width()), std::max(0, Bounds.Height()));
+    if (!FWidget)
+        return;
+    if (!TSurfaceWidget::AnyPainting()) {
+        ApplyGeometry(Bounds);
+        return;
+    }
+    // A control that moves itself while painting moves once the paint is over.
+    FPendingBounds = Bounds;
+    if (FBoundsPending)
+        return;
+    FBoundsPending = true;
+    QTimer::singleShot(0, FWidget, [this] {
+        FBoundsPending = false;
+        ApplyGeometry(FPendingBounds);
+    });
+}
+
+void TQtWidget::ApplyGeometry(const TRect& Bounds)
+{
+    FWidget->setGeometry(Bounds.Left, Bounds.Top, std::max(0, Bounds.Width()), std::max(0, Bounds.Height()));
 }
 
 void TQtWidget::SetVisible(bool Value)
@@ -122,6 +141,7 @@ void TSurfaceWidget::paintEvent(QPaintEvent*)
     if (!FControl || FPainting)
         return;
     FPainting = true;
+    ++PaintDepth;
     Guarded([this] {
         const TBitmap& Surface = FControl->PaintWindow();
         if (Surface.Width() == 0 || Surface.Height() == 0)
@@ -131,6 +151,7 @@ void TSurfaceWidget::paintEvent(QPaintEvent*)
         QPainter Painter(this);
         Painter.drawImage(0, 0, Image);
     });
+    --PaintDepth;
     FPainting = false;
 }
 

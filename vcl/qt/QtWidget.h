@@ -41,7 +41,10 @@ public:
 
 protected:
     void Watch(QWidget* Source);
+    void ApplyGeometry(const TRect& Bounds);
     QPointer<QWidget> FWidget;
+    TRect FPendingBounds;
+    bool FBoundsPending = false;
     TEventTranslator* FTranslator;
 };
 
@@ -51,6 +54,8 @@ class TSurfaceWidget : public QWidget
 public:
     TSurfaceWidget(TWinControl& Control, QWidget* Parent);
     void Detach() { FControl = nullptr; }
+    // Moving a widget while any widget paints would show stale pixels.
+    static bool AnyPainting() { return PaintDepth > 0; }
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
@@ -63,6 +68,7 @@ protected:
 private:
     TWinControl* FControl;
     bool FPainting = false;
+    static inline int PaintDepth = 0;
 };
 
 std::unique_ptr<IWidget> CreateControlWidget(TWinControl& Control, TWidgetKind Kind);

@@ -1,0 +1,161 @@
+#include "vcl/ClassLibrary.h"
+
+#include "vcl/ClassRegistry.h"
+#include "vcl/CustomPanel.h"
+#include "vcl/Form.h"
+#include "vcl/JpegImage.h"
+#include "vcl/LayoutProperties.h"
+#include "vcl/Menus.h"
+#include "vcl/Picture.h"
+
+namespace vcl {
+namespace {
+
+TFontStyles LayoutFontStyles(const TLayoutValue& Value, const TLayoutReader& Reader)
+{
+    if (Value.Kind != TLayoutValue::Set)
+        Reader.Fail(Value.Line, "expected a set of font styles");
+    TFontStyles Styles;
+    for (const std::string& Item : Value.Items) {
+        TLayoutValue Member{TLayoutValue::Ident, 0, Item, {}, Value.Line};
+        Styles.Include(LayoutEnum<TFontStyle>(
+            Member, Reader,
+            {{"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}}));
+    }
+    return Styles;
+}
+
+template <class V>
+TPropertySetter FontProperty(void (TFont::*Setter)(V), V (*Convert)(const TLayoutValue&, const TLayoutReader&))
+{
+    return [Setter, Convert](TComponent& Target, const TLayoutValue& Value, TLayoutReader& Reader) {
+        (dynamic_cast<TControl&>(Target).Font().*Setter)(Convert(Value, Reader));
+    };
+}
+
+void RegisterControls()
+{
+    RegisterClass({"TComponent", "", nullptr, {}});
+    RegisterClass({"TControl",
+                   "TComponent",
+                   nullptr,
+                   {
+                       {"Left", IntProperty(&TControl::SetLeft)},
+                       {"Top", IntProperty(&TControl::SetTop)},
+                       {"Width", IntProperty(&TControl::SetWidth)},
+                       {"Height", IntProperty(&TControl::SetHeight)},
+                       {"Visible", BoolProperty(&TControl::SetVisible)},
+                       {"Enabled", BoolProperty(&TControl::SetEnabled)},
+                       {"Color", ColorProperty(&TControl::SetColor)},
+                       {"ParentColor", BoolProperty(&TControl::SetParentColor)},
+                       {"ParentFont", BoolProperty(&TControl::SetParentFont)},
+                       {"Font.Name",
+                        [](TComponent& T, const TLayoutValue& V, TLayoutReader& R) {
+                            dynamic_cast<TControl&>(T).Font().SetName(LayoutString(V, R));
+                        }},
+                       {"Font.Height", FontProperty<int>(&TFont::SetHeight, LayoutInt)},
+                       {"Font.Color", FontProperty<TColor>(&TFont::SetColor, LayoutColor)},
+                       {"Font.Style", FontProperty<TFontStyles>(&TFont::SetStyle, LayoutFontStyles)},
+                       {"Anchors", AnchorsProperty(&TControl::SetAnchors)},
+                       {"Align", EnumProperty<TControl, TAlign>(&TControl::SetAlign, {{"alNone", alNone},
+                                                                                      {"alTop", alTop},
+                                                                                      {"alBottom", alBottom},
+                                                                                      {"alLeft", alLeft},
+                                                                                      {"alRight", alRight},
+                                                                                      {"alClient", alClient}})},
+                       {"Caption",
+                        [](TComponent& T, const TLayoutValue& V, TLayoutReader& R) {
+                            dynamic_cast<TControl&>(T).SetText(LayoutString(V, R));
+                        }},
+                       {"OnClick", EventProperty(&TControl::OnClick)},
+                       {"OnDblClick", EventProperty(&TControl::OnDblClick)},
+                   }});
+    RegisterClass({"TWinControl",
+                   "TControl",
+                   nullptr,
+                   {
+                       {"TabOrder", IntProperty(&TWinControl::SetTabOrder)},
+                       {"TabStop", BoolProperty(&TWinControl::SetTabStop)},
+                       {"OnEnter", EventProperty(&TWinControl::OnEnter)},
+                       {"OnExit", EventProperty(&TWinControl::OnExit)},
+                   }});
+    RegisterClass({"TCustomPanel",
+                   "TWinControl",
+                   nullptr,
+                   {
+                       {"BevelOuter", EnumProperty<TCustomPanel, TBevelCut>(&TCustomPanel::SetBevelOuter,
+                                                                            {{"bvNone", bvNone},
+                                                                             {"bvLowered", bvLowered},
+                                                                             {"bvRaised", bvRaised},
+                                                                             {"bvSpace", bvSpace}})},
+                       {"BevelInner", EnumProperty<TCustomPanel, TBevelCut>(&TCustomPanel::SetBevelInner,
+                                                                            {{"bvNone", bvNone},
+                                                                             {"bvLowered", bvLowered},
+                                                                             {"bvRaised", bvRaised},
+                                                                             {"bvSpace", bvSpace}})},
+                       {"BevelWidth", IntProperty(&TCustomPanel::SetBevelWidth)},
+                       {"BorderWidth", IntProperty(&TCustomPanel::SetBorderWidth)},
+                       {"BorderStyle", EnumProperty<TCustomPanel, TBorderStyle>(
+                                           &TCustomPanel::SetBorderStyle, {{"bsNone", bsNone}, {"bsSingle", bsSingle}})},
+                       {"FullRepaint", BoolProperty(&TCustomPanel::SetFullRepaint)},
+                   }});
+}
+
+void RegisterForms()
+{
+    RegisterClass({"TCustomForm",
+                   "TWinControl",
+                   nullptr,
+                   {
+                       {"Menu", ReferenceProperty<TCustomForm, TMainMenu>(&TCustomForm::SetMenu)},
+                       {"Position", EnumProperty<TCustomForm, TPosition>(&TCustomForm::SetPosition,
+                                                                         {{"poDesigned", poDesigned},
+                                                                          {"poDefault", poDefault},
+                                                                          {"poDefaultPosOnly", poDefaultPosOnly},
+                                                                          {"poScreenCenter", poScreenCenter},
+                                                                          {"poMainFormCenter", poMainFormCenter}})},
+                       {"WindowState", EnumProperty<TCustomForm, TWindowState>(
+                                           &TCustomForm::SetWindowState,
+                                           {{"wsNormal", wsNormal}, {"wsMinimized", wsMinimized}, {"wsMaximized", wsMaximized}})},
+                       {"FormStyle", EnumProperty<TCustomForm, TFormStyle>(
+                                         &TCustomForm::SetFormStyle, {{"fsNormal", fsNormal}, {"fsStayOnTop", fsStayOnTop}})},
+                       {"ClientWidth", IntProperty(&TCustomForm::SetClientWidth)},
+                       {"ClientHeight", IntProperty(&TCustomForm::SetClientHeight)},
+                       {"PixelsPerInch", IntProperty(&TCustomForm::SetPixelsPerInch)},
+                       {"TextHeight", IntProperty(&TCustomForm::SetDesignTextHeight)},
+                       {"OnShow", EventProperty(&TCustomForm::OnShow)},
+                       {"OnActivate", EventProperty(&TCustomForm::OnActivate)},
+                       {"OnDeactivate", EventProperty(&TCustomForm::OnDeactivate)},
+                   }});
+    RegisterClass({"TForm", "TCustomForm", nullptr, {}});
+}
+
+void RegisterMenus()
+{
+    RegisterClass({"TMenu", "TComponent", nullptr, {}});
+    RegisterClass({"TMainMenu", "TMenu", [](TComponent* Owner) { return new TMainMenu(Owner); }, {}});
+    RegisterClass({"TMenuItem",
+                   "TComponent",
+                   [](TComponent* Owner) { return new TMenuItem(Owner); },
+                   {
+                       {"Caption", StringProperty(&TMenuItem::SetCaption)},
+                       {"Checked", BoolProperty(&TMenuItem::SetChecked)},
+                       {"Enabled", BoolProperty(&TMenuItem::SetEnabled)},
+                       {"Visible", BoolProperty(&TMenuItem::SetVisible)},
+                       {"OnClick", EventProperty(&TMenuItem::OnClick)},
+                   }});
+}
+
+} // namespace
+
+void InitializeClassLibrary()
+{
+    auto Jpeg = [] { return std::make_unique<TJPEGImage>(); };
+    TPicture::RegisterFileFormat("jpeg", "JPEG Image File", Jpeg);
+    TPicture::RegisterFileFormat("jpg", "JPEG Image File", Jpeg);
+    RegisterControls();
+    RegisterForms();
+    RegisterMenus();
+}
+
+} // namespace vcl
