@@ -1,0 +1,3 @@
+#pragma once
+
+enum class TAxis { Horizontal, Vertical };

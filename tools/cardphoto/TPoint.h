@@ -1,0 +1,7 @@
+#pragma once
+
+struct TPoint
+{
+  float X = 0;
+  float Y = 0;
+};
