@@ -1,6 +1,13 @@
 #include "vcl/ClassLibrary.h"
 
+#include "vcl/Button.h"
+#include "vcl/CheckBox.h"
 #include "vcl/ClassRegistry.h"
+#include "vcl/ComboBox.h"
+#include "vcl/Label.h"
+#include "vcl/Memo.h"
+#include "vcl/RadioButton.h"
+#include "vcl/StatusBar.h"
 #include "vcl/CustomPanel.h"
 #include "vcl/Form.h"
 #include "vcl/JpegImage.h"
@@ -146,6 +153,88 @@ void RegisterMenus()
                    }});
 }
 
+std::vector<std::string> LayoutStrings(const TLayoutValue& Value, const TLayoutReader& Reader)
+{
+    if (Value.Kind != TLayoutValue::List)
+        Reader.Fail(Value.Line, "expected a list of strings");
+    return Value.Items;
+}
+
+template <class C>
+TPropertySetter StringsProperty(void (C::*Setter)(const std::vector<std::string>&))
+{
+    return [Setter](TComponent& Target, const TLayoutValue& Value, TLayoutReader& Reader) {
+        (dynamic_cast<C&>(Target).*Setter)(LayoutStrings(Value, Reader));
+    };
+}
+
+void RegisterStandardControls()
+{
+    RegisterClass({"TGraphicControl", "TControl", nullptr, {}});
+    RegisterClass({"TLabel",
+                   "TGraphicControl",
+                   [](TComponent* Owner) { return new TLabel(Owner); },
+                   {
+                       {"AutoSize", BoolProperty(&TLabel::SetAutoSize)},
+                       {"Transparent", BoolProperty(&TLabel::SetTransparent)},
+                       {"Alignment", EnumProperty<TLabel, TAlignment>(&TLabel::SetAlignment,
+                                                                      {{"taLeftJustify", taLeftJustify},
+                                                                       {"taRightJustify", taRightJustify},
+                                                                       {"taCenter", taCenter}})},
+                       {"Layout", EnumProperty<TLabel, TTextLayout>(
+                                      &TLabel::SetLayout, {{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}})},
+                   }});
+    RegisterClass({"TButton",
+                   "TWinControl",
+                   [](TComponent* Owner) { return new TButton(Owner); },
+                   {
+                       {"Default", BoolProperty(&TButton::SetDefault)},
+                       {"Cancel", BoolProperty(&TButton::SetCancel)},
+                   }});
+    RegisterClass({"TComboBox",
+                   "TWinControl",
+                   [](TComponent* Owner) { return new TComboBox(Owner); },
+                   {
+                       {"Items.Strings", StringsProperty(&TComboBox::SetItems)},
+                       {"ItemHeight", IntProperty(&TComboBox::SetItemHeight)},
+                       {"ItemIndex", IntProperty(&TComboBox::SetItemIndex)},
+                       {"Style", EnumProperty<TComboBox, TComboBoxStyle>(&TComboBox::SetStyle,
+                                                                         {{"csDropDown", csDropDown},
+                                                                          {"csSimple", csSimple},
+                                                                          {"csDropDownList", csDropDownList}})},
+                       {"Text",
+                        [](TComponent& T, const TLayoutValue& V, TLayoutReader& R) {
+                            dynamic_cast<TComboBox&>(T).SetText(LayoutString(V, R));
+                        }},
+                       {"OnChange", EventProperty(&TComboBox::OnChange)},
+                   }});
+    RegisterClass({"TButtonControl",
+                   "TWinControl",
+                   nullptr,
+                   {
+                       {"Checked",
+                        [](TComponent& T, const TLayoutValue& V, TLayoutReader& R) {
+                            dynamic_cast<TButtonControl&>(T).SetChecked(LayoutBool(V, R));
+                        }},
+                   }});
+    RegisterClass({"TCheckBox", "TButtonControl", [](TComponent* Owner) { return new TCheckBox(Owner); }, {}});
+    RegisterClass({"TRadioButton", "TButtonControl", [](TComponent* Owner) { return new TRadioButton(Owner); }, {}});
+    RegisterClass({"TMemo",
+                   "TWinControl",
+                   [](TComponent* Owner) { return new TMemo(Owner); },
+                   {
+                       {"Lines.Strings", StringsProperty(&TMemo::SetLines)},
+                       {"ReadOnly", BoolProperty(&TMemo::SetReadOnly)},
+                       {"WordWrap", BoolProperty(&TMemo::SetWordWrap)},
+                       {"ScrollBars", EnumProperty<TMemo, TScrollStyle>(&TMemo::SetScrollBars,
+                                                                        {{"ssNone", ssNone},
+                                                                         {"ssHorizontal", ssHorizontal},
+                                                                         {"ssVertical", ssVertical},
+                                                                         {"ssBoth", ssBoth}})},
+                   }});
+    RegisterClass({"TStatusBar", "TWinControl", [](TComponent* Owner) { return new TStatusBar(Owner); }, {}});
+}
+
 } // namespace
 
 void InitializeClassLibrary()
@@ -156,6 +245,7 @@ void InitializeClassLibrary()
     RegisterControls();
     RegisterForms();
     RegisterMenus();
+    RegisterStandardControls();
 }
 
 } // namespace vcl

@@ -102,7 +102,9 @@ bool TControl::Showing() const
 {
     if (!FVisible)
         return false;
-    return FParent ? FParent->Showing() : false;
+    if (!FParent)
+        return dynamic_cast<const TCustomForm*>(this) != nullptr;
+    return FParent->Showing();
 }
 
 void TControl::SetEnabled(bool Value)

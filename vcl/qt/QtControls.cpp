@@ -55,7 +55,7 @@ public:
         Combo->setInsertPolicy(QComboBox::NoInsert);
         Combo->lineEdit()->installEventFilter(FTranslator);
         QObject::connect(Combo, qOverload<int>(&QComboBox::activated), FTranslator,
-                         [this] { FTranslator->Send(CN_COMMAND, CBN_SELCHANGE); });
+                         [this](int Index) { FTranslator->Send(CN_COMMAND, CBN_SELCHANGE, Index); });
         QObject::connect(Combo->lineEdit(), &QLineEdit::textEdited, FTranslator, [this, Combo] {
             // Typed text selects the item it matches exactly, or none.
             QSignalBlocker Blocker(Combo);
@@ -63,7 +63,8 @@ public:
             const int Match = Combo->findText(Text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
             Combo->setCurrentIndex(Match);
             Combo->setEditText(Text);
-            FTranslator->Send(CN_COMMAND, CBN_EDITCHANGE);
+            const std::string Typed = FromQString(Text);
+            FTranslator->Send(CN_COMMAND, CBN_EDITCHANGE, reinterpret_cast<intptr_t>(&Typed));
         });
     }
     void SetItems(const std::vector<std::string>& Items) override
