@@ -40,6 +40,12 @@ TNotifyEvent TMainForm::FindHandler(const std::string& Name)
     using THandler = void (TMainForm::*)(TObject*);
     static const std::map<std::string, THandler> Handlers{
         {"Exit2Click", &TMainForm::Exit2Click},
+        {"ClockBoxChange", &TMainForm::ClockBoxChange},
+        {"ClockJumperClick", &TMainForm::ClockJumperClick},
+        {"ClockPanelEnter", &TMainForm::ClockPanelEnter},
+        {"LDRadioClick", &TMainForm::LDRadioClick},
+        {"LDCheckClick", &TMainForm::LDCheckClick},
+        {"LDJumperClick", &TMainForm::LDJumperClick},
         {"Howtousethisprogram1Click", &TMainForm::Howtousethisprogram1Click},
         {"TechnicalSupport1Click", &TMainForm::TechnicalSupport1Click},
     };
@@ -58,9 +64,48 @@ void TMainForm::BindFields()
     Bind(*this, Exit2, "Exit2");
     Bind(*this, TechnicalSupport1, "TechnicalSupport1");
     Bind(*this, BoardImage1, "BoardImage1");
+    Bind(*this, ClockPanel, "ClockPanel");
+    Bind(*this, ClockBox, "ClockBox");
+    Bind(*this, TerminPanel, "TerminPanel");
+    Bind(*this, LDOutJumper, "LDOutJumper");
+    Bind(*this, LDInJumper, "LDInJumper");
+    Bind(*this, ClockHighlight, "ClockHighlight");
+    Bind(*this, TermHighlight, "TermHighlight");
+    Bind(*this, Label1, "Label1");
+    Bind(*this, LDCheck, "LDCheck");
+    Bind(*this, LD485Radio, "LD485Radio");
+    Bind(*this, LD422Radio, "LD422Radio");
+    Bind(*this, ClockJumper, "ClockJumper");
+    Bind(*this, Label2, "Label2");
 }
 
 void TMainForm::Exit2Click(TObject*) { Close(); }
+
+// "1X" opens the clock jumper; "8X", or text matching no item, closes it.
+void TMainForm::ClockBoxChange(TObject*) { ClockJumper->SetClosed(ClockBox->ItemIndex() != 0); }
+
+void TMainForm::ClockJumperClick(TObject*) { ClockBox->SetItemIndex(ClockJumper->Closed() ? 1 : 0); }
+
+void TMainForm::ClockPanelEnter(TObject*) { ClockBox->SetItemIndex(0); }
+
+void TMainForm::LDRadioClick(TObject*)
+{
+    LDOutJumper->SetVisible(LD485Radio->Checked());
+    LDInJumper->SetVisible(LD422Radio->Checked());
+}
+
+// The check box holds the termination state; both jumpers follow it.
+void TMainForm::LDCheckClick(TObject*)
+{
+    LDOutJumper->SetClosed(LDCheck->Checked());
+    LDInJumper->SetClosed(LDCheck->Checked());
+}
+
+void TMainForm::LDJumperClick(TObject* Sender)
+{
+    if (auto* Jumper = dynamic_cast<TTwoJumper*>(Sender))
+        LDCheck->SetChecked(Jumper->Closed());
+}
 
 void TMainForm::Howtousethisprogram1Click(TObject*) {}
 
