@@ -1,10 +1,16 @@
 #include "setup_controls/BoardImage.h"
 
+#include "setup_controls/BoardHighlight.h"
+#include "setup_controls/SetupMessages.h"
 #include "vcl/Form.h"
 
 namespace setup {
 
 using namespace vcl;
+
+const std::array<TMessageHandler<TBoardImage>, 1> TBoardImage::Handlers{{
+    {UM_STARTTOUR, &TBoardImage::UMStartTour},
+}};
 
 TBoardImage::TBoardImage(TComponent* AOwner) : TCustomPanel(AOwner), FPicture(std::make_unique<TPicture>())
 {
@@ -70,11 +76,39 @@ void TBoardImage::SetMenu(TMainMenu* Value)
         FMenu->FreeNotification(this);
 }
 
+void TBoardImage::SetFirst(TBoardHighlight* Value)
+{
+    if (FFirst)
+        FFirst->RemoveFreeNotification(this);
+    FFirst = Value;
+    if (FFirst)
+        FFirst->FreeNotification(this);
+}
+
 void TBoardImage::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomPanel::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FMenu)
+    if (Operation != opRemove)
+        return;
+    if (AComponent == FMenu)
         FMenu = nullptr;
+    if (AComponent == FFirst)
+        FFirst = nullptr;
+}
+
+void TBoardImage::Dispatch(TMessage& Message)
+{
+    if (!DispatchFromTable(this, Handlers, Message))
+        TCustomPanel::Dispatch(Message);
+}
+
+void TBoardImage::UMStartTour(TMessage& Message)
+{
+    if (!FFirst)
+        return;
+    FFirst->CMMouseEnter(Message);
+    FFirst->Click();
+    FFirst->CMMouseLeave(Message);
 }
 
 TRect TBoardImage::PictureRect() const

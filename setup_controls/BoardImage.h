@@ -9,6 +9,8 @@
 
 namespace setup {
 
+class TBoardHighlight;
+
 // The photograph of the card, parent of the highlight circles. At run time it
 // keeps itself centred in its parent window.
 class TBoardImage : public vcl::TCustomPanel
@@ -36,6 +38,10 @@ public:
     bool CenterOnForm() const { return FCenterOnForm; }
     void SetCenterOnForm(bool Value) { FCenterOnForm = Value; }
 
+    // The circle whose popup the guided tour opens.
+    TBoardHighlight* First() const { return FFirst; }
+    void SetFirst(TBoardHighlight* Value);
+
     double AspectRatio() const { return FAspectRatio; }
     bool Drawing() const { return FDrawing; }
     bool DesignPosRecorded() const { return FDesignPosRecorded; }
@@ -49,11 +55,17 @@ public:
     // Always allows resizing; proposes the picture's size where the alignment lets it.
     bool CanAutoSize(int& NewWidth, int& NewHeight) const;
 
+    void Dispatch(vcl::TMessage& Message) override;
+
 protected:
     void Paint() override;
     void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
 private:
+    // Opens First's popup pinned, as if the user entered, clicked and left it.
+    void UMStartTour(vcl::TMessage& Message);
+    static const std::array<vcl::TMessageHandler<TBoardImage>, 1> Handlers;
+
     std::unique_ptr<vcl::TPicture> FPicture;
     bool FStretch = false;
     bool FCenter = false;
@@ -65,6 +77,7 @@ private:
     vcl::TMainMenu* FMenu = nullptr;
     bool FCenterOnForm = true;
     bool FDesignPosRecorded = false;
+    TBoardHighlight* FFirst = nullptr;
     int FDesignLeft = 0;
     int FDesignTop = 0;
 };

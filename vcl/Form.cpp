@@ -203,6 +203,16 @@ void TCustomForm::DoClose(TCloseAction& Action)
         OnClose(this, Action);
 }
 
+void TCustomForm::SetFocus()
+{
+    HandleNeeded();
+    if (!FWidget || !Visible())
+        return;
+    FormWidget()->Activate();
+    if (FActiveControl && FActiveControl->Widget())
+        FActiveControl->Widget()->SetFocus();
+}
+
 bool TCustomForm::Active() const { return FWidget && FormWidget()->IsActive(); }
 
 void TCustomForm::SetFocusedControl(TWinControl* Control)

@@ -38,6 +38,8 @@ public:
     void ConstraintsChanged();
 
     void Close();
+    // A window taking the focus becomes the active window.
+    void SetFocus() override;
     bool Active() const;
     TWinControl* ActiveControl() const { return FActiveControl; }
     void SetActiveControl(TWinControl* Control) { SetFocusedControl(Control); }
