@@ -21,6 +21,12 @@ TWindowTable& Windows()
     return Table;
 }
 
+bool& TimerFailure()
+{
+    static bool Fail = false;
+    return Fail;
+}
+
 std::function<TPoint()>& CursorSource()
 {
     static std::function<TPoint()> Source;
@@ -86,7 +92,7 @@ intptr_t DefWindowProc(HWND, uint32_t, intptr_t, intptr_t) { return 0; }
 
 uintptr_t SetTimer(HWND Wnd, uintptr_t Id, unsigned Milliseconds)
 {
-    if (!IsWindow(Wnd) || !Platform())
+    if (!IsWindow(Wnd) || !Platform() || TimerFailure())
         return 0;
     KillTimer(Wnd, Id);
     const int TimerId = Platform()->StartTimer(static_cast<int>(Milliseconds), [=] { Deliver(Wnd, WM_TIMER, Id, 0); });
@@ -107,6 +113,8 @@ bool KillTimer(HWND Wnd, uintptr_t Id)
     Timers.erase(It);
     return true;
 }
+
+void SetTimerFailureForTesting(bool Fail) { TimerFailure() = Fail; }
 
 TPoint GetCursorPos()
 {

@@ -24,6 +24,8 @@ intptr_t DefWindowProc(HWND Wnd, uint32_t Msg, intptr_t WParam, intptr_t LParam)
 // WM_TIMER with WParam = Id every Milliseconds; answers 0 when no timer can be had.
 uintptr_t SetTimer(HWND Wnd, uintptr_t Id, unsigned Milliseconds);
 bool KillTimer(HWND Wnd, uintptr_t Id);
+// Tests make every SetTimer answer 0 while Fail is set.
+void SetTimerFailureForTesting(bool Fail);
 
 TPoint GetCursorPos();
 // Tests put the pointer where they like.
