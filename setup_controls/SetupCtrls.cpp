@@ -32,6 +32,10 @@ void RegisterBoardImage()
 
 } // namespace
 
-void RegisterSetupControls() { RegisterBoardImage(); }
+void RegisterSetupControls()
+{
+    RegisterBoardImage();
+    RegisterSetupSupporter();
+}
 
 } // namespace setup

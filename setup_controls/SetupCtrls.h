@@ -2,6 +2,11 @@
 
 // The setup component library: board view components and support services.
 #include "setup_controls/BoardImage.h"
+#include "setup_controls/HelpForm.h"
+#include "setup_controls/PCIForm.h"
+#include "setup_controls/SetupMessages.h"
+#include "setup_controls/SetupSupporter.h"
+#include "setup_controls/TechForm.h"
 
 namespace setup {
 
