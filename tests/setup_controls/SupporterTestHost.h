@@ -1,0 +1,88 @@
+#pragma once
+
+#include "setup_controls/SetupSupporter.h"
+#include "vcl/Application.h"
+#include "vcl/Dialogs.h"
+#include "vcl/Form.h"
+#include "vcl/Menus.h"
+#include "vcl/Screen.h"
+#include "vcl/Windows.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace setup {
+
+// The application's main window with a "&File" menu holding "&Exit" and a
+// supporter with the card window's values. Everything goes with the host,
+// and the hooks tests set are reset.
+class TSupporterHost
+{
+public:
+    explicit TSupporterHost(const std::string& FileCaption = "&File")
+        : FormsBefore(vcl::Screen->FormCount()), Form(new vcl::TForm(nullptr)),
+          Menu(new vcl::TMainMenu(Form)), FileItem(new vcl::TMenuItem(Form)),
+          ExitItem(new vcl::TMenuItem(Form))
+    {
+        vcl::Application->SetMainForm(Form);
+        FileItem->SetCaption(FileCaption);
+        ExitItem->SetCaption("&Exit");
+        Menu->Items()->Add(FileItem);
+        FileItem->Add(ExitItem);
+        Form->SetMenu(Menu);
+        Supporter = new TSetupSupporter(Form);
+        Supporter->SetName("SetSup");
+        Supporter->SetCompanyName("ZENTA");
+        Supporter->SetCardNameA("VUZE422(485)/8");
+        Supporter->SetCardNameB("KSR422(485)-8ULP");
+        Supporter->SetCallHow("weekdays 8 to 5 at 555-0100");
+        Supporter->SetMultiPort(true);
+        // The program starts its supporter once the main window is up, framed by the window system.
+        Form->Show();
+    }
+
+    ~TSupporterHost()
+    {
+        delete Form;
+        vcl::Application->SetMainForm(nullptr);
+        vcl::Application->SetExceptionReport(nullptr);
+        vcl::SetMessageBoxHook(nullptr);
+        vcl::SetTimerFailureForTesting(false);
+        EXPECT_EQ(vcl::Screen->FormCount(), FormsBefore) << "a window outlived its test";
+    }
+
+    TSupporterHost(const TSupporterHost&) = delete;
+    TSupporterHost& operator=(const TSupporterHost&) = delete;
+
+    const int FormsBefore;
+    vcl::TForm* Form;
+    vcl::TMainMenu* Menu;
+    vcl::TMenuItem* FileItem;
+    vcl::TMenuItem* ExitItem;
+    TSetupSupporter* Supporter = nullptr;
+};
+
+// Runs the message loop until Done, or gives up after a deadline far beyond any timer period.
+inline bool PumpUntil(const std::function<bool()>& Done)
+{
+    const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!Done()) {
+        if (std::chrono::steady_clock::now() > Deadline)
+            return false;
+        vcl::Application->ProcessMessages();
+    }
+    return true;
+}
+
+// Runs the message loop for a while, long enough for several timer periods.
+inline void PumpFor(std::chrono::milliseconds Span)
+{
+    const auto End = std::chrono::steady_clock::now() + Span;
+    while (std::chrono::steady_clock::now() < End)
+        vcl::Application->ProcessMessages();
+}
+
+} // namespace setup
