@@ -53,6 +53,13 @@ void TFormWindow::resizeEvent(QResizeEvent* Event)
     QWidget::resizeEvent(Event);
 }
 
+void TFormWindow::showEvent(QShowEvent* Event)
+{
+    QWidget::showEvent(Event);
+    if (OnShown)
+        OnShown();
+}
+
 TQtFormWidget::TQtFormWidget(TCustomForm& Form)
     : TQtWidget(Form, new TFormWindow(Form), TEventTranslator::Window), FForm(Form),
       FInputTranslator(new TEventTranslator(&Form, Window()->Client(), TEventTranslator::Input))
@@ -60,6 +67,7 @@ TQtFormWidget::TQtFormWidget(TCustomForm& Form)
     // The frame window reports window events; the client area reports input.
     Window()->Client()->installEventFilter(FInputTranslator);
     Window()->setAttribute(Qt::WA_QuitOnClose, false);
+    Window()->OnShown = [this] { SettleFrame(); };
 }
 
 TQtFormWidget::~TQtFormWidget()
@@ -78,9 +86,28 @@ QWidget* TQtFormWidget::ClientArea() const { return Window()->Client(); }
 void TQtFormWidget::SetBounds(const TRect& Bounds)
 {
     const TRect Frame = FrameExtents();
-    FWidget->move(Bounds.Left, Bounds.Top);
-    FWidget->resize(std::max(1, Bounds.Width() - Frame.Left - Frame.Right),
-                    std::max(1, Bounds.Height() - Frame.Top - Frame.Bottom));
+    FRequestedBounds = Bounds;
+    FAssumedFrame = Frame;
+    FWidget->setGeometry(Bounds.Left + Frame.Left, Bounds.Top + Frame.Top,
+                         std::max(1, Bounds.Width() - Frame.Left - Frame.Right),
+                         std::max(1, Bounds.Height() - Frame.Top - Frame.Bottom));
+}
+
+void TQtFormWidget::SettleFrame()
+{
+    const TRect Frame = FrameExtents();
+    if (!(Frame == FAssumedFrame) && !FWidget->isMaximized() && !FWidget->isFullScreen()) {
+        const TRect& Outer = FRequestedBounds;
+        const int ClientWidth = Outer.Width() - FAssumedFrame.Left - FAssumedFrame.Right;
+        const int ClientHeight = Outer.Height() - FAssumedFrame.Top - FAssumedFrame.Bottom;
+        FAssumedFrame = Frame;
+        FRequestedBounds = Bounds(Outer.Left, Outer.Top, ClientWidth + Frame.Left + Frame.Right,
+                                  ClientHeight + Frame.Top + Frame.Bottom);
+        FWidget->setGeometry(Outer.Left + Frame.Left, Outer.Top + Frame.Top, std::max(1, ClientWidth),
+                             std::max(1, ClientHeight));
+    }
+    const QRect Actual = FWidget->frameGeometry();
+    FForm.UpdateBoundsFromWidget(vcl::Bounds(Actual.x(), Actual.y(), Actual.width(), Actual.height()));
 }
 
 void TQtFormWidget::SetText(const std::string& Text) { FWidget->setWindowTitle(ToQString(Text)); }

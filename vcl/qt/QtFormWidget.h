@@ -2,6 +2,8 @@
 
 #include "vcl/qt/QtWidget.h"
 
+#include <functional>
+
 class QMenuBar;
 
 namespace vcl {
@@ -18,9 +20,11 @@ public:
     QMenuBar* MenuBar() const { return FMenuBar; }
     TSurfaceWidget* Client() const { return FClient; }
     int MenuBarHeight() const;
+    std::function<void()> OnShown;
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
 
 private:
     QMenuBar* FMenuBar;
@@ -51,12 +55,16 @@ public:
     void MenuChanged() override;
 
 private:
+    // The window manager framed the window: keep its outer position and client size.
+    void SettleFrame();
     void ApplyFlags();
     void RebuildMenuBar();
     TFormWindow* Window() const;
 
     TCustomForm& FForm;
     TEventTranslator* FInputTranslator;
+    TRect FRequestedBounds;
+    TRect FAssumedFrame;
     TFormBorderStyle FBorderStyle = bsSizeable;
     bool FStayOnTop = false;
     bool FRebuildQueued = false;
