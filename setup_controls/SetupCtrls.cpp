@@ -35,6 +35,7 @@ void RegisterBoardImage()
 void RegisterSetupControls()
 {
     RegisterBoardImage();
+    RegisterBoardHighlight();
     RegisterSetupSupporter();
 }
 

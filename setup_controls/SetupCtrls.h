@@ -1,6 +1,7 @@
 #pragma once
 
 // The setup component library: board view components and support services.
+#include "setup_controls/BoardHighlight.h"
 #include "setup_controls/BoardImage.h"
 #include "setup_controls/HelpForm.h"
 #include "setup_controls/PCIForm.h"
