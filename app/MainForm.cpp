@@ -4,6 +4,7 @@
 #include "vcl/Exceptions.h"
 #include "vcl/LayoutReader.h"
 #include "vcl/Resources.h"
+#include "vcl/Windows.h"
 
 #include <map>
 
@@ -21,6 +22,10 @@ void Bind(const TComponent& Form, T*& Field, const char* Name)
 }
 
 } // namespace
+
+const std::array<TMessageHandler<TMainForm>, 1> TMainForm::Handlers{{
+    {UM_DEFERREDSTART, &TMainForm::UMDeferredStart},
+}};
 
 TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner)
 {
@@ -46,6 +51,7 @@ TNotifyEvent TMainForm::FindHandler(const std::string& Name)
         {"LDRadioClick", &TMainForm::LDRadioClick},
         {"LDCheckClick", &TMainForm::LDCheckClick},
         {"LDJumperClick", &TMainForm::LDJumperClick},
+        {"FormShow", &TMainForm::FormShow},
         {"Howtousethisprogram1Click", &TMainForm::Howtousethisprogram1Click},
         {"TechnicalSupport1Click", &TMainForm::TechnicalSupport1Click},
     };
@@ -77,6 +83,7 @@ void TMainForm::BindFields()
     Bind(*this, LD422Radio, "LD422Radio");
     Bind(*this, ClockJumper, "ClockJumper");
     Bind(*this, Label2, "Label2");
+    Bind(*this, SetSup, "SetSup");
 }
 
 void TMainForm::Exit2Click(TObject*) { Close(); }
@@ -107,6 +114,29 @@ void TMainForm::LDJumperClick(TObject* Sender)
         LDCheck->SetChecked(Jumper->Closed());
 }
 
-void TMainForm::Howtousethisprogram1Click(TObject*) {}
+void TMainForm::Dispatch(TMessage& Message)
+{
+    if (!DispatchFromTable(this, Handlers, Message))
+        TForm::Dispatch(Message);
+}
 
-void TMainForm::TechnicalSupport1Click(TObject*) {}
+// Start-up waits until the first show is complete, and happens once.
+void TMainForm::FormShow(TObject*)
+{
+    PostMessage(Handle(), UM_DEFERREDSTART, 0, 0);
+    OnShow = nullptr;
+}
+
+void TMainForm::UMDeferredStart(TMessage&) { SetSup->StartUp(); }
+
+void TMainForm::Howtousethisprogram1Click(TObject*)
+{
+    if (TForm* Help = SetSup->HelpForm())
+        Help->SetVisible(true);
+}
+
+void TMainForm::TechnicalSupport1Click(TObject*)
+{
+    if (TForm* Tech = SetSup->TechForm())
+        Tech->SetVisible(true);
+}

@@ -38,6 +38,7 @@ public:
     vcl::TRadioButton* LD422Radio = nullptr;
     setup::TTwoJumper* ClockJumper = nullptr;
     vcl::TLabel* Label2 = nullptr;
+    setup::TSetupSupporter* SetSup = nullptr;
 
     void Exit2Click(vcl::TObject* Sender);
     void ClockBoxChange(vcl::TObject* Sender);
@@ -46,10 +47,15 @@ public:
     void LDRadioClick(vcl::TObject* Sender);
     void LDCheckClick(vcl::TObject* Sender);
     void LDJumperClick(vcl::TObject* Sender);
+    void FormShow(vcl::TObject* Sender);
+    void UMDeferredStart(vcl::TMessage& Message);
     void Howtousethisprogram1Click(vcl::TObject* Sender);
     void TechnicalSupport1Click(vcl::TObject* Sender);
 
+    void Dispatch(vcl::TMessage& Message) override;
+
 private:
+    static const std::array<vcl::TMessageHandler<TMainForm>, 1> Handlers;
     vcl::TNotifyEvent FindHandler(const std::string& Name);
     void BindFields();
 };
