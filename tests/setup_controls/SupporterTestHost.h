@@ -46,6 +46,8 @@ public:
 
     ~TSupporterHost()
     {
+        // The menu goes first: destroyed with the window, its items call back into the half-gone window.
+        delete Menu;
         delete Form;
         vcl::Application->SetMainForm(nullptr);
         vcl::Application->SetExceptionReport(nullptr);
