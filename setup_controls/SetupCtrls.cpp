@@ -1,5 +1,6 @@
 #include "setup_controls/SetupCtrls.h"
 
+#include "setup_controls/JumperRegistration.h"
 #include "vcl/ClassRegistry.h"
 #include "vcl/LayoutProperties.h"
 
@@ -36,6 +37,7 @@ void RegisterSetupControls()
 {
     RegisterBoardImage();
     RegisterBoardHighlight();
+    RegisterJumperControls();
     RegisterSetupSupporter();
 }
 
