@@ -30,8 +30,8 @@ bool SaveScreen(const std::string& Path)
     std::ofstream File(Path, std::ios::binary);
     for (const int Size : {Screen.Width(), Screen.Height()}) {
         const auto Value = static_cast<uint32_t>(Size);
-        const char Bytes[4] = {static_cast<char>(Value), static_cast<char>(Value >> 8), static_cast<char>(Value >> 16),
-                               static_cast<char>(Value >> 24)};
+        const char Bytes[4] = {static_cast<char>(Value), static_cast<char>(Value >> 8),
+                               static_cast<char>(Value >> 16), static_cast<char>(Value >> 24)};
         File.write(Bytes, sizeof Bytes);
     }
     File.write(reinterpret_cast<const char*>(Screen.Bits()),

@@ -107,6 +107,8 @@ public:
     virtual void StopTimer(int TimerId) = 0;
 
     virtual int ShowMessageBox(const std::string& Text, const std::string& Caption, unsigned Flags) = 0;
+    // The whole primary screen as it is shown now; False when it cannot be read.
+    virtual bool GrabScreen(TBitmap& Target) = 0;
     virtual bool SaveScreenshot(const std::string& Path) = 0;
 };
 

@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStyleFactory>
+#include <cstring>
 
 namespace vcl::qt {
 
@@ -177,10 +178,29 @@ int TQtPlatform::ShowMessageBox(const std::string& Text, const std::string& Capt
     return Choices.size() > 1 ? IDCANCEL : IDOK;
 }
 
-bool TQtPlatform::SaveScreenshot(const std::string& Path)
+bool TQtPlatform::GrabScreen(TBitmap& Target)
 {
     QScreen* Screen = QGuiApplication::primaryScreen();
-    return Screen && Screen->grabWindow(0).save(ToQString(Path), "PNG");
+    if (!Screen)
+        return false;
+    const QImage Image = Screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    if (Image.isNull())
+        return false;
+    Target.SetSize(Image.width(), Image.height());
+    for (int Row = 0; Row < Image.height(); ++Row)
+        std::memcpy(Target.ScanLine(Row), Image.constScanLine(Row),
+                    static_cast<size_t>(Target.BytesPerLine()));
+    return true;
+}
+
+bool TQtPlatform::SaveScreenshot(const std::string& Path)
+{
+    TBitmap Screen;
+    if (!GrabScreen(Screen))
+        return false;
+    const QImage Image(Screen.Bits(), Screen.Width(), Screen.Height(), Screen.BytesPerLine(),
+                       QImage::Format_RGB32);
+    return Image.save(ToQString(Path), "PNG");
 }
 
 struct TQtSession::TImpl

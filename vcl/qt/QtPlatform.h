@@ -31,6 +31,7 @@ public:
     void StopTimer(int TimerId) override;
 
     int ShowMessageBox(const std::string& Text, const std::string& Caption, unsigned Flags) override;
+    bool GrabScreen(TBitmap& Target) override;
     bool SaveScreenshot(const std::string& Path) override;
 
 private:
