@@ -24,6 +24,9 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner)
 
 TCustomForm::~TCustomForm()
 {
+    // Menu items freed later in this destruction must not report to a form that is gone.
+    if (FMenu && FMenu->Form() == this)
+        FMenu->SetForm(nullptr);
     Screen->RemoveForm(this);
     if (Application->MainForm() == this)
         Application->SetMainForm(nullptr);

@@ -66,6 +66,7 @@ public:
 
     // The top-level items are the children of this root item.
     TMenuItem* Items() const { return FItems; }
+    TCustomForm* Form() const { return FForm; }
     void SetForm(TCustomForm* Form) { FForm = Form; }
     // A caption, check mark or item list changed somewhere in the tree.
     void Changed();
