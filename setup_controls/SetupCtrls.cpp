@@ -1,5 +1,7 @@
 #include "setup_controls/SetupCtrls.h"
 
+#include "setup_controls/BoardHighlight.h"
+
 #include "setup_controls/JumperRegistration.h"
 #include "vcl/ClassRegistry.h"
 #include "vcl/LayoutProperties.h"
@@ -16,6 +18,7 @@ void RegisterBoardImage()
                    "TCustomPanel",
                    [](TComponent* Owner) { return new TBoardImage(Owner); },
                    {
+                       {"First", ReferenceProperty<TBoardImage, TBoardHighlight>(&TBoardImage::SetFirst)},
                        {"Menu", ReferenceProperty<TBoardImage, TMainMenu>(&TBoardImage::SetMenu)},
                        {"CenterOnForm", BoolProperty(&TBoardImage::SetCenterOnForm)},
                        {"Scale", BoolProperty(&TBoardImage::SetScale)},

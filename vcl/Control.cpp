@@ -244,8 +244,13 @@ void TControl::Update()
 
 void TControl::BringToFront()
 {
-    if (FParent)
+    if (FParent) {
         FParent->MoveControlToEnd(this);
+        return;
+    }
+    // A window comes to the front of the others.
+    if (auto* Window = dynamic_cast<TWinControl*>(this); Window && Window->Widget())
+        Window->Widget()->Raise();
 }
 
 intptr_t TControl::Perform(uint32_t Msg, intptr_t WParam, intptr_t LParam)

@@ -40,12 +40,16 @@ int TCustomForm::MenuBarHeight() const { return FWidget && FMenu ? FormWidget()-
 
 int TCustomForm::ClientWidth() const
 {
+    if (FWidget && FWidget->IsShown())
+        return FormWidget()->ClientSize().X;
     const TRect Frame = FrameExtents();
     return std::max(0, Width() - Frame.Left - Frame.Right);
 }
 
 int TCustomForm::ClientHeight() const
 {
+    if (FWidget && FWidget->IsShown())
+        return FormWidget()->ClientSize().Y;
     const TRect Frame = FrameExtents();
     return std::max(0, Height() - Frame.Top - Frame.Bottom - MenuBarHeight());
 }

@@ -34,6 +34,7 @@ public:
     // Parent client coordinates; for a top-level window the outer frame on screen.
     virtual void SetBounds(const TRect& Bounds) = 0;
     virtual void SetVisible(bool Value) = 0;
+    virtual bool IsShown() const = 0;
     virtual void SetText(const std::string& Text) = 0;
     virtual void Invalidate() = 0;
     virtual void Update() = 0;
@@ -77,6 +78,8 @@ public:
     // Widths of the frame on each side; Top includes the caption.
     virtual TRect FrameExtents() const = 0;
     virtual int MenuBarHeight() const = 0;
+    // The client area as the window system has it now.
+    virtual TPoint ClientSize() const = 0;
     // The menu tree changed: rebuild the menu bar from the form's Menu.
     virtual void MenuChanged() = 0;
 };

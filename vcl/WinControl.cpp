@@ -411,8 +411,6 @@ void TWinControl::WMSetFocus(TMessage&)
 // The window system moved or resized the window: take its bounds without echoing them back.
 void TWinControl::UpdateBoundsFromWidget(const TRect& Bounds)
 {
-    if (Bounds == BoundsRect())
-        return;
     FLeft = Bounds.Left;
     FTop = Bounds.Top;
     FWidth = Bounds.Width();

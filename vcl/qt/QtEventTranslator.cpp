@@ -47,11 +47,6 @@ intptr_t PositionOf(const QMouseEvent* Event)
     return MakeLParam(P.x(), P.y());
 }
 
-TRect OuterBounds(const QWidget* Window)
-{
-    const QRect Frame = Window->frameGeometry();
-    return Bounds(Frame.x(), Frame.y(), Frame.width(), Frame.height());
-}
 
 } // namespace
 
@@ -108,11 +103,6 @@ bool TEventTranslator::TranslateWindow(QEvent* Event)
             Form->ActivationChanged(Active);
         return false;
     }
-    case QEvent::Move:
-    case QEvent::Resize:
-        if (Window->isVisible())
-            Form->UpdateBoundsFromWidget(OuterBounds(Window));
-        return false;
     case QEvent::KeyPress: {
         const int Key = static_cast<QKeyEvent*>(Event)->key();
         const intptr_t Code = Key == Qt::Key_Escape                             ? VK_ESCAPE

@@ -51,6 +51,15 @@ void TFormWindow::resizeEvent(QResizeEvent* Event)
     FMenuBar->setGeometry(0, 0, Event->size().width(), Bar);
     FClient->setGeometry(0, Bar, Event->size().width(), std::max(0, Event->size().height() - Bar));
     QWidget::resizeEvent(Event);
+    if (OnGeometryChanged && isVisible())
+        OnGeometryChanged();
+}
+
+void TFormWindow::moveEvent(QMoveEvent* Event)
+{
+    QWidget::moveEvent(Event);
+    if (OnGeometryChanged && isVisible())
+        OnGeometryChanged();
 }
 
 void TFormWindow::showEvent(QShowEvent* Event)
@@ -68,6 +77,10 @@ TQtFormWidget::TQtFormWidget(TCustomForm& Form)
     Window()->Client()->installEventFilter(FInputTranslator);
     Window()->setAttribute(Qt::WA_QuitOnClose, false);
     Window()->OnShown = [this] { SettleFrame(); };
+    Window()->OnGeometryChanged = [this] {
+        const QRect Frame = FWidget->frameGeometry();
+        Guarded([&] { FForm.UpdateBoundsFromWidget(vcl::Bounds(Frame.x(), Frame.y(), Frame.width(), Frame.height())); });
+    };
 }
 
 TQtFormWidget::~TQtFormWidget()
@@ -107,7 +120,7 @@ void TQtFormWidget::SettleFrame()
                              std::max(1, ClientHeight));
     }
     const QRect Actual = FWidget->frameGeometry();
-    FForm.UpdateBoundsFromWidget(vcl::Bounds(Actual.x(), Actual.y(), Actual.width(), Actual.height()));
+    Guarded([&] { FForm.UpdateBoundsFromWidget(vcl::Bounds(Actual.x(), Actual.y(), Actual.width(), Actual.height())); });
 }
 
 void TQtFormWidget::SetText(const std::string& Text) { FWidget->setWindowTitle(ToQString(Text)); }
@@ -188,6 +201,12 @@ TRect TQtFormWidget::FrameExtents() const
 }
 
 int TQtFormWidget::MenuBarHeight() const { return Window()->MenuBarHeight(); }
+
+TPoint TQtFormWidget::ClientSize() const
+{
+    const QWidget* Client = Window()->Client();
+    return {Client->width(), Client->height()};
+}
 
 void TQtFormWidget::MenuChanged()
 {

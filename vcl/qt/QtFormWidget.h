@@ -21,9 +21,12 @@ public:
     TSurfaceWidget* Client() const { return FClient; }
     int MenuBarHeight() const;
     std::function<void()> OnShown;
+    // After the client area has been laid out anew.
+    std::function<void()> OnGeometryChanged;
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;
+    void moveEvent(QMoveEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
 
 private:
@@ -53,6 +56,7 @@ public:
     TRect FrameExtents() const override;
     int MenuBarHeight() const override;
     void MenuChanged() override;
+    TPoint ClientSize() const override;
 
 private:
     // The window manager framed the window: keep its outer position and client size.

@@ -23,6 +23,7 @@ public:
 
     void SetBounds(const TRect& Bounds) override;
     void SetVisible(bool Value) override;
+    bool IsShown() const override { return FWidget && FWidget->isVisible(); }
     void SetText(const std::string&) override {}
     void Invalidate() override;
     void Update() override;
