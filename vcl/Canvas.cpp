@@ -138,6 +138,10 @@ void TCanvas::StretchBits(const TRect& Dest, const TBitmap& Source, const TRect*
         return;
     const TRect Target = Dest.Offset(FOrigin.X, FOrigin.Y);
     const TRect Visible = Target.Intersect(ClipRect());
+    if (Target.Width() == Src.Width() && Target.Height() == Src.Height()) {
+        CopyUnscaled(Source, Src, Target, Visible);
+        return;
+    }
     for (int Y = Visible.Top; Y < Visible.Bottom; ++Y) {
         const int SY = Src.Top + static_cast<int>(static_cast<int64_t>(Y - Target.Top) * Src.Height() / Target.Height());
         if (SY < 0 || SY >= Source.Height())
@@ -151,6 +155,19 @@ void TCanvas::StretchBits(const TRect& Dest, const TBitmap& Source, const TRect*
                 continue;
             std::copy_n(Row + SX * 4, 4, Out + X * 4);
         }
+    }
+}
+
+// A one-to-one copy goes row by row, limited to what the source has.
+void TCanvas::CopyUnscaled(const TBitmap& Source, const TRect& Src, const TRect& Target, const TRect& Visible)
+{
+    const TRect Have = TRect{0, 0, Source.Width(), Source.Height()}.Offset(Target.Left - Src.Left, Target.Top - Src.Top);
+    const TRect Area = Visible.Intersect(Have);
+    if (Area.IsEmpty())
+        return;
+    for (int Y = Area.Top; Y < Area.Bottom; ++Y) {
+        const uint8_t* Row = Source.ScanLine(Y - Target.Top + Src.Top) + (Area.Left - Target.Left + Src.Left) * 4;
+        std::copy_n(Row, Area.Width() * 4, FTarget->ScanLine(Y) + Area.Left * 4);
     }
 }
 

@@ -71,6 +71,7 @@ private:
     using TInsideTest = std::function<bool(double PX, double PY)>;
     void DrawShape(const TRect& Bounds, const TInsideTest& Inside);
     void PutPixel(int TX, int TY, TColor RGBColor);
+    void CopyUnscaled(const TBitmap& Source, const TRect& Src, const TRect& Target, const TRect& Visible);
     uint8_t* TargetPixel(int TX, int TY) const;
 
     TBitmap* FTarget = nullptr;

@@ -203,15 +203,36 @@ bool TQtPlatform::SaveScreenshot(const std::string& Path)
     return Image.save(ToQString(Path), "PNG");
 }
 
+namespace {
+
+// Platforms without a window manager (the offscreen one) say so at every raise;
+// that is no news to a user.
+QtMessageHandler PreviousHandler = nullptr;
+
+void FilterPlatformNoise(QtMsgType Type, const QMessageLogContext& Context, const QString& Message)
+{
+    if (Message.startsWith("This plugin does not support"))
+        return;
+    if (PreviousHandler)
+        PreviousHandler(Type, Context, Message);
+}
+
+} // namespace
+
 struct TQtSession::TImpl
 {
-    TImpl(int& Argc, char** Argv) : App(Argc, Argv)
+    TImpl(int& Argc, char** Argv) : App((InstallFilter(), Argc), Argv)
     {
         QApplication::setStyle(QStyleFactory::create("Fusion"));
         QApplication::setQuitOnLastWindowClosed(false);
         SetPlatform(&Platform);
     }
     ~TImpl() { SetPlatform(nullptr); }
+    static void InstallFilter()
+    {
+        if (!PreviousHandler)
+            PreviousHandler = qInstallMessageHandler(FilterPlatformNoise);
+    }
     QApplication App;
     TQtPlatform Platform;
 };
