@@ -120,68 +120,51 @@ Qt::ScrollBarPolicy HorizontalPolicy(TScrollStyle Style)
     return Style == ssHorizontal || Style == ssBoth ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
 }
 
-class TMemoWidget : public TQtWidget
+// What the plain and the rich text box share; Edit is QPlainTextEdit or QTextEdit.
+template <class Edit>
+class TTextBoxWidget : public TQtWidget
 {
 public:
-    TMemoWidget(TWinControl& Control, QWidget* Parent) : TQtWidget(Control, new QPlainTextEdit(Parent))
+    TTextBoxWidget(TWinControl& Control, QWidget* Parent) : TQtWidget(Control, new Edit(Parent))
     {
-        Edit()->viewport()->installEventFilter(FTranslator);
+        Box()->viewport()->installEventFilter(FTranslator);
     }
+    void SetReadOnly(bool Value) override { Box()->setReadOnly(Value); }
+    void SetScrollBars(TScrollStyle Style) override
+    {
+        Box()->setVerticalScrollBarPolicy(VerticalPolicy(Style));
+        Box()->setHorizontalScrollBarPolicy(HorizontalPolicy(Style));
+    }
+    void SetWordWrap(bool Value) override { Box()->setLineWrapMode(Value ? Edit::WidgetWidth : Edit::NoWrap); }
+    void SetColor(TColor Color) override
+    {
+        QPalette Palette = Box()->palette();
+        Palette.setColor(QPalette::Base, ToQColor(Color));
+        Box()->setPalette(Palette);
+    }
+
+protected:
+    Edit* Box() const { return static_cast<Edit*>(FWidget.data()); }
+};
+
+class TMemoWidget : public TTextBoxWidget<QPlainTextEdit>
+{
+public:
+    using TTextBoxWidget::TTextBoxWidget;
     void SetLines(const std::vector<std::string>& Lines) override
     {
         QStringList List;
         for (const std::string& Line : Lines)
             List << ToQString(Line);
-        Edit()->setPlainText(List.join('\n'));
+        Box()->setPlainText(List.join('\n'));
     }
-    void SetReadOnly(bool Value) override { Edit()->setReadOnly(Value); }
-    void SetScrollBars(TScrollStyle Style) override
-    {
-        Edit()->setVerticalScrollBarPolicy(VerticalPolicy(Style));
-        Edit()->setHorizontalScrollBarPolicy(HorizontalPolicy(Style));
-    }
-    void SetWordWrap(bool Value) override
-    {
-        Edit()->setLineWrapMode(Value ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    }
-    void SetColor(TColor Color) override
-    {
-        QPalette Palette = Edit()->palette();
-        Palette.setColor(QPalette::Base, ToQColor(Color));
-        Edit()->setPalette(Palette);
-    }
-
-private:
-    QPlainTextEdit* Edit() const { return static_cast<QPlainTextEdit*>(FWidget.data()); }
 };
 
-class TRichEditWidget : public TQtWidget
+class TRichEditWidget : public TTextBoxWidget<QTextEdit>
 {
 public:
-    TRichEditWidget(TWinControl& Control, QWidget* Parent) : TQtWidget(Control, new QTextEdit(Parent))
-    {
-        Edit()->viewport()->installEventFilter(FTranslator);
-    }
+    using TTextBoxWidget::TTextBoxWidget;
     void SetRichText(const TRichTextDocument& Document) override;
-    void SetReadOnly(bool Value) override { Edit()->setReadOnly(Value); }
-    void SetScrollBars(TScrollStyle Style) override
-    {
-        Edit()->setVerticalScrollBarPolicy(VerticalPolicy(Style));
-        Edit()->setHorizontalScrollBarPolicy(HorizontalPolicy(Style));
-    }
-    void SetWordWrap(bool Value) override
-    {
-        Edit()->setLineWrapMode(Value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-    }
-    void SetColor(TColor Color) override
-    {
-        QPalette Palette = Edit()->palette();
-        Palette.setColor(QPalette::Base, ToQColor(Color));
-        Edit()->setPalette(Palette);
-    }
-
-private:
-    QTextEdit* Edit() const { return static_cast<QTextEdit*>(FWidget.data()); }
 };
 
 class TStatusBarWidget : public TQtWidget
@@ -263,21 +246,21 @@ QTextCharFormat ToCharFormat(const TRichTextFormat& Format, const QFont& Base)
 
 void TRichEditWidget::SetRichText(const TRichTextDocument& Document)
 {
-    QTextEdit* Box = Edit();
-    Box->clear();
-    QTextCursor Cursor(Box->document());
+    QTextEdit* Edit = Box();
+    Edit->clear();
+    QTextCursor Cursor(Edit->document());
     bool First = true;
     for (const TRichTextParagraph& Paragraph : Document.Paragraphs) {
-        const QTextCharFormat EndFormat = ToCharFormat(Paragraph.EndFormat, Box->font());
+        const QTextCharFormat EndFormat = ToCharFormat(Paragraph.EndFormat, Edit->font());
         if (First)
             Cursor.setBlockCharFormat(EndFormat);
         else
             Cursor.insertBlock(QTextBlockFormat(), EndFormat);
         First = false;
         for (const TRichTextRun& Run : Paragraph.Runs)
-            Cursor.insertText(ToQString(Run.Text), ToCharFormat(Run.Format, Box->font()));
+            Cursor.insertText(ToQString(Run.Text), ToCharFormat(Run.Format, Edit->font()));
     }
-    Box->moveCursor(QTextCursor::Start);
+    Edit->moveCursor(QTextCursor::Start);
 }
 
 } // namespace vcl::qt
