@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
-    xvfb xauth openbox xdotool
+    xvfb xauth openbox xdotool x11-utils
 )
 
 missing=()
