@@ -268,6 +268,15 @@ void TCustomForm::UpdateTabChain()
     FWidget->SetTabOrder(Chain);
 }
 
+// Controls that place themselves at paint time (the board image centres itself)
+// must paint again when the window's size changes.
+void TCustomForm::Resize()
+{
+    for (TControl* Control : Controls())
+        if (Windowed(Control))
+            Control->Invalidate();
+}
+
 void TCustomForm::Loaded()
 {
     TWinControl::Loaded();

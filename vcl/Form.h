@@ -72,6 +72,7 @@ public:
 
 protected:
     void VisibleChanged() override;
+    void Resize() override;
     void Loaded() override;
     void InitializeWidget(IWidget& Widget) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
