@@ -3,7 +3,9 @@
 #include "setup_controls/BoardHighlight.h"
 
 #include "setup_controls/JumperRegistration.h"
+#include "vcl/Application.h"
 #include "vcl/ClassRegistry.h"
+#include "vcl/Exceptions.h"
 #include "vcl/LayoutProperties.h"
 
 namespace setup {
@@ -26,10 +28,17 @@ void RegisterBoardImage()
                        {"Center", BoolProperty(&TBoardImage::SetCenter)},
                        {"Stretch", BoolProperty(&TBoardImage::SetStretch)},
                        {"Transparent", BoolProperty(&TBoardImage::SetTransparent)},
-                       // The photograph is named by its resource.
+                       // The photograph is named by its resource. A damaged one is reported
+                       // and the window goes on without it: its menus and popups still serve.
                        {"Picture",
                         [](TComponent& T, const TLayoutValue& V, TLayoutReader& R) {
-                            dynamic_cast<TBoardImage&>(T).Picture().LoadFromResource(LayoutString(V, R));
+                            const std::string Name = LayoutString(V, R);
+                            try {
+                                dynamic_cast<TBoardImage&>(T).Picture().LoadFromResource(Name);
+                            } catch (const EInvalidGraphic& E) {
+                                Application->ShowException("The card photograph " + Name +
+                                                           " cannot be shown: " + E.Message());
+                            }
                         }},
                    }});
 }

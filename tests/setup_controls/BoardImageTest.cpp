@@ -1,15 +1,21 @@
 #include "setup_controls/BoardImage.h"
 
+#include "vcl/Application.h"
 #include "vcl/Bitmap.h"
 #include "vcl/Canvas.h"
 #include "vcl/CustomPanel.h"
 #include "vcl/Exceptions.h"
+#include "vcl/Form.h"
+#include "vcl/LayoutReader.h"
 #include "vcl/Menus.h"
+#include "vcl/Resources.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace setup {
 namespace {
@@ -380,6 +386,42 @@ TEST_F(BoardImageTest, TheMenuReferenceIsClearedWhenTheMenuIsFreed)
     delete Menu;
 
     EXPECT_EQ(Image->Menu(), nullptr);
+}
+
+} // namespace
+} // namespace setup
+
+namespace setup {
+namespace {
+
+// A damaged photograph in a stored layout is reported, and the window loads without it.
+TEST(BoardImageLayoutTest, ADamagedPhotographIsReportedAndTheLayoutStillLoads)
+{
+    static const unsigned char Damaged[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F'};
+    RegisterResource("damaged.jpg", Damaged, sizeof Damaged);
+    std::vector<std::string> Reports;
+    Application->SetExceptionReport([&Reports](const std::string& Message) { Reports.push_back(Message); });
+
+    TForm Form(nullptr);
+    TLayoutReader Reader(Form, nullptr);
+    Reader.Read("object Form: TForm\n"
+                "  object Board: TBoardImage\n"
+                "    Width = 60\n"
+                "    Height = 40\n"
+                "    AutoSize = False\n"
+                "    Picture = 'damaged.jpg'\n"
+                "    Stretch = True\n"
+                "  end\n"
+                "end\n");
+
+    auto* Board = dynamic_cast<TBoardImage*>(Form.FindComponent("Board"));
+    ASSERT_NE(Board, nullptr);
+    EXPECT_TRUE(Board->Stretch()) << "the properties after the picture still apply";
+    EXPECT_EQ(Board->Picture().Graphic(), nullptr);
+    ASSERT_EQ(Reports.size(), 1u);
+    EXPECT_NE(Reports[0].find("damaged.jpg"), std::string::npos);
+    EXPECT_NE(Reports[0].find("JPEG error"), std::string::npos);
+    Board->PaintWindow();
 }
 
 } // namespace
