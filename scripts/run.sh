@@ -23,26 +23,14 @@ fi
 
 source scripts/xsession.sh
 
-program_pid=
 program_status=
-cleanup()
-{
-    if [[ -n $program_pid ]]; then
-        kill "$program_pid" 2>/dev/null || true
-        wait "$program_pid" 2>/dev/null || true
-    fi
-    xsession_stop
-}
-trap cleanup EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
+xsession_cleanup_on_exit
 
 reap_program()
 {
     program_status=0
-    wait "$program_pid" || program_status=$?
-    program_pid=
+    wait "$XSESSION_CHILD_PID" || program_status=$?
+    XSESSION_CHILD_PID=
 }
 
 # await_window SECONDS STATE [XDOTOOL-OPTION...]: returns once the main window is in that state,
@@ -51,8 +39,8 @@ await_window()
 {
     local seconds=$1 state=$2
     shift 2
-    wait_for "$seconds" "$program_pid" xdotool search "$@" --name "$window_title" && return
-    if has_ended "$program_pid"; then
+    wait_for "$seconds" "$XSESSION_CHILD_PID" xdotool search "$@" --name "$window_title" && return
+    if has_ended "$XSESSION_CHILD_PID"; then
         reap_program
         fail "cardsetup ended (exit status $program_status) before its window \"Setup\" was $state"
     fi
@@ -64,7 +52,7 @@ xsession_start || exit 1
 rm -f "$screenshot"
 # The program saves the screenshot itself 1.5 s after start-up and quits.
 CARDSETUP_SCREENSHOT="$PWD/$screenshot" timeout --kill-after=5 "$run_timeout" "$program" &
-program_pid=$!
+XSESSION_CHILD_PID=$!
 
 await_window 20 created
 await_window 5 shown --onlyvisible

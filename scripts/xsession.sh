@@ -81,3 +81,24 @@ xsession_stop()
         XSESSION_DIR=
     fi
 }
+
+# The program started under the session; the cleanup ends it before the session.
+XSESSION_CHILD_PID=
+
+xsession_cleanup()
+{
+    if [[ -n $XSESSION_CHILD_PID ]]; then
+        kill "$XSESSION_CHILD_PID" 2>/dev/null || true
+        wait "$XSESSION_CHILD_PID" 2>/dev/null || true
+    fi
+    xsession_stop
+}
+
+# Every way out of the calling script ends the child and the session.
+xsession_cleanup_on_exit()
+{
+    trap xsession_cleanup EXIT
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+}

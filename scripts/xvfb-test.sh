@@ -10,26 +10,14 @@ fi
 
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
 
-command_pid=
-cleanup()
-{
-    if [[ -n $command_pid ]]; then
-        kill "$command_pid" 2>/dev/null || true
-        wait "$command_pid" 2>/dev/null || true
-    fi
-    xsession_stop
-}
-trap cleanup EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
+xsession_cleanup_on_exit
 
 xsession_start || exit 1
 
 # In the background so that a signal to this script runs the cleanup at once.
 "$@" <&0 &
-command_pid=$!
+XSESSION_CHILD_PID=$!
 status=0
-wait "$command_pid" || status=$?
-command_pid=
+wait "$XSESSION_CHILD_PID" || status=$?
+XSESSION_CHILD_PID=
 exit "$status"
