@@ -46,22 +46,23 @@ namespace {
 
 // One row per export: its name and the variable it fills. The variables differ
 // in type, so each row carries the store for its own type.
-struct TEntryPoint {
-  const char* Name;
-  void* Variable;
-  void (*Store)(void* Variable, void* Address);
+struct TEntryPoint
+{
+    const char* Name;
+    void* Variable;
+    void (*Store)(void* Variable, void* Address);
 };
 
 template <typename TFunction>
 void StoreAs(void* Variable, void* Address)
 {
-  *static_cast<TFunction*>(Variable) = reinterpret_cast<TFunction>(Address);
+    *static_cast<TFunction*>(Variable) = reinterpret_cast<TFunction>(Address);
 }
 
 template <typename TFunction>
 constexpr TEntryPoint Entry(const char* Name, TFunction& Variable)
 {
-  return {Name, &Variable, &StoreAs<TFunction>};
+    return {Name, &Variable, &StoreAs<TFunction>};
 }
 
 // Resolved in this order.
@@ -107,19 +108,19 @@ static_assert(EntryPoints.size() == 33);
 
 void LoadDriverLibrary()
 {
-  if (DriverAvailable)
-    return;
-  // The handle is not kept: the library stays loaded until the process ends.
-  const vcl::HMODULE Library = vcl::LoadLibraryA("NEXDRV.dll");
-  if (Library == nullptr)
-    return;
-  bool AllFound = true;
-  for (const TEntryPoint& EntryPoint : EntryPoints) {
-    void* Address = vcl::GetProcAddress(Library, EntryPoint.Name);
-    EntryPoint.Store(EntryPoint.Variable, Address);
-    AllFound = AllFound && Address != nullptr;
-  }
-  DriverAvailable = AllFound;
+    if (DriverAvailable)
+        return;
+    // The handle is not kept: the library stays loaded until the process ends.
+    const vcl::HMODULE Library = vcl::LoadLibraryA("NEXDRV.dll");
+    if (Library == nullptr)
+        return;
+    bool AllFound = true;
+    for (const TEntryPoint& EntryPoint : EntryPoints) {
+        void* Address = vcl::GetProcAddress(Library, EntryPoint.Name);
+        EntryPoint.Store(EntryPoint.Variable, Address);
+        AllFound = AllFound && Address != nullptr;
+    }
+    DriverAvailable = AllFound;
 }
 
 } // namespace llnexdrv

@@ -113,8 +113,8 @@ void TBoardHighlight::SetRadioPanel(TRadioPanel* Value)
         return;
     for (TBoardHighlight* Member : GroupMembers())
         if (Member != this && Member->FRadioPanel != Value &&
-            MessageBox(Name() + "'s RadioPanel property changed. Synchronize linked component " + Member->Name() +
-                           "?",
+            MessageBox(Name() + "'s RadioPanel property changed. Synchronize linked component " +
+                           Member->Name() + "?",
                        "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
             Member->AssignRadioPanel(Value);
 }
@@ -124,7 +124,8 @@ TBoardHighlight* TBoardHighlight::PanelConflict(const TRadioPanel* Value) const
     if (!Parent())
         return nullptr;
     for (TControl* Control : Parent()->Controls()) {
-        auto* Other = Control->ClassNameIs("TBoardHighlight") ? dynamic_cast<TBoardHighlight*>(Control) : nullptr;
+        auto* Other =
+            Control->ClassNameIs("TBoardHighlight") ? dynamic_cast<TBoardHighlight*>(Control) : nullptr;
         if (Other && Other != this && Other->FRadioPanel == Value &&
             (Other->FTitle != FTitle || Other->FHighlightType != FHighlightType))
             return Other;
@@ -212,7 +213,8 @@ void TBoardHighlight::ClearEntered()
     Invalidate();
 }
 
-void TBoardHighlight::TintCircle(TBitmap& Image, int XMax, int YMax, float Strength, TColor Color, bool WhiteCore)
+void TBoardHighlight::TintCircle(TBitmap& Image, int XMax, int YMax, float Strength, TColor Color,
+                                 bool WhiteCore)
 {
     if (XMax < 1 || YMax < 1)
         return;
@@ -273,7 +275,8 @@ void TBoardHighlight::PrepareImages()
     // The canvas still shows what the parent painted beneath, as nothing is drawn on it yet.
     for (const TLook& Look : Looks) {
         Look.Image.Canvas().CopyRect(Area, Canvas(), Area);
-        TintCircle(Look.Image, Area.Width() - 1, Area.Height() - 1, Look.Strength, FCircleColor, Look.WhiteCore);
+        TintCircle(Look.Image, Area.Width() - 1, Area.Height() - 1, Look.Strength, FCircleColor,
+                   Look.WhiteCore);
     }
 }
 
@@ -303,18 +306,19 @@ void TBoardHighlight::Paint()
 
 void RegisterBoardHighlight()
 {
-    RegisterClass({"TBoardHighlight",
-                   "TControl",
-                   [](TComponent* Owner) { return new TBoardHighlight(Owner); },
-                   {
-                       {"CreatePopup", BoolProperty(&TBoardHighlight::SetCreatePopup)},
-                       {"HighlightType", EnumProperty<TBoardHighlight, THighlightType>(
-                                             &TBoardHighlight::SetHighlightType, {{"htOptions", htOptions},
-                                                                                  {"htSettings", htSettings},
-                                                                                  {"htCalibration", htCalibration}})},
-                       {"RadioPanel", ReferenceProperty<TBoardHighlight, TRadioPanel>(&TBoardHighlight::SetRadioPanel)},
-                       {"Title", StringProperty(&TBoardHighlight::SetTitle)},
-                   }});
+    RegisterClass(
+        {"TBoardHighlight",
+         "TControl",
+         [](TComponent* Owner) { return new TBoardHighlight(Owner); },
+         {
+             {"CreatePopup", BoolProperty(&TBoardHighlight::SetCreatePopup)},
+             {"HighlightType",
+              EnumProperty<TBoardHighlight, THighlightType>(
+                  &TBoardHighlight::SetHighlightType,
+                  {{"htOptions", htOptions}, {"htSettings", htSettings}, {"htCalibration", htCalibration}})},
+             {"RadioPanel", ReferenceProperty<TBoardHighlight, TRadioPanel>(&TBoardHighlight::SetRadioPanel)},
+             {"Title", StringProperty(&TBoardHighlight::SetTitle)},
+         }});
 }
 
 } // namespace setup

@@ -65,7 +65,8 @@ void TBoardHighlight::BuildMenus()
         if (Item->Caption() != Group.Caption)
             continue;
         const auto& Children = Item->ItemList();
-        if (std::any_of(Children.begin(), Children.end(), [this](TMenuItem* C) { return C->Caption() == FTitle; }))
+        if (std::any_of(Children.begin(), Children.end(),
+                        [this](TMenuItem* C) { return C->Caption() == FTitle; }))
             return;
         if (!FTitle.empty())
             Item->Add(MakeMenuEntry());
@@ -78,7 +79,8 @@ void TBoardHighlight::BuildMenus()
     int Place = Count;
     for (int I = 0; I < Count; ++I) {
         const std::string& Caption = Bar->Items(I)->Caption();
-        if (std::find(Group.PlacedBefore.begin(), Group.PlacedBefore.end(), Caption) != Group.PlacedBefore.end()) {
+        if (std::find(Group.PlacedBefore.begin(), Group.PlacedBefore.end(), Caption) !=
+            Group.PlacedBefore.end()) {
             Place = I;
             break;
         }

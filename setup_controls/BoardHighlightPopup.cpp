@@ -18,8 +18,8 @@ namespace {
 constexpr int ButtonWidth = 58;
 constexpr int ButtonHeight = 25;
 
-TButton* AddButton(TPopupForm& Popup, const char* Name, const char* Caption, int Left, int Top, TAnchors Anchors,
-                   TNotifyEvent OnClick)
+TButton* AddButton(TPopupForm& Popup, const char* Name, const char* Caption, int Left, int Top,
+                   TAnchors Anchors, TNotifyEvent OnClick)
 {
     auto* Button = new TButton(&Popup);
     Button->SetName(Name);
@@ -35,8 +35,9 @@ TButton* AddButton(TPopupForm& Popup, const char* Name, const char* Caption, int
 bool SharedPopupExists(const std::string& Caption, int Tag)
 {
     const auto& Forms = Screen->Forms();
-    return std::any_of(Forms.begin(), Forms.end(),
-                       [&](const TCustomForm* Form) { return Form->Caption() == Caption && Form->Tag() == Tag; });
+    return std::any_of(Forms.begin(), Forms.end(), [&](const TCustomForm* Form) {
+        return Form->Caption() == Caption && Form->Tag() == Tag;
+    });
 }
 
 } // namespace
@@ -81,7 +82,8 @@ void TBoardHighlight::ShowPopup()
     }
 
     Popup->SetCaption(FPlainTitle);
-    Popup->SetBounds(Popup->Left(), Popup->Top(), std::max(194, Popup->Width()), std::max(122, Popup->Height()));
+    Popup->SetBounds(Popup->Left(), Popup->Top(), std::max(194, Popup->Width()),
+                     std::max(122, Popup->Height()));
     Popup->Constraints().MinWidth = Popup->Width();
     Popup->Constraints().MinHeight = Popup->Height();
     Popup->ConstraintsChanged();

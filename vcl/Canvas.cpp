@@ -45,7 +45,10 @@ TColor TCanvas::Pixel(int X, int Y) const
     return P ? RGB(P[2], P[1], P[0]) : clNone;
 }
 
-void TCanvas::SetPixel(int X, int Y, TColor Color) { PutPixel(X + FOrigin.X, Y + FOrigin.Y, ColorToRGB(Color)); }
+void TCanvas::SetPixel(int X, int Y, TColor Color)
+{
+    PutPixel(X + FOrigin.X, Y + FOrigin.Y, ColorToRGB(Color));
+}
 
 void TCanvas::FillRect(const TRect& Rect)
 {
@@ -143,14 +146,15 @@ void TCanvas::StretchBits(const TRect& Dest, const TBitmap& Source, const TRect*
         return;
     }
     for (int Y = Visible.Top; Y < Visible.Bottom; ++Y) {
-        const int SY = Src.Top + static_cast<int>(static_cast<int64_t>(Y - Target.Top) * Src.Height() / Target.Height());
+        const int SY =
+            Src.Top + static_cast<int>(static_cast<int64_t>(Y - Target.Top) * Src.Height() / Target.Height());
         if (SY < 0 || SY >= Source.Height())
             continue;
         const uint8_t* Row = Source.ScanLine(SY);
         uint8_t* Out = FTarget->ScanLine(Y);
         for (int X = Visible.Left; X < Visible.Right; ++X) {
-            const int SX =
-                Src.Left + static_cast<int>(static_cast<int64_t>(X - Target.Left) * Src.Width() / Target.Width());
+            const int SX = Src.Left + static_cast<int>(static_cast<int64_t>(X - Target.Left) * Src.Width() /
+                                                       Target.Width());
             if (SX < 0 || SX >= Source.Width())
                 continue;
             std::copy_n(Row + SX * 4, 4, Out + X * 4);
@@ -161,12 +165,14 @@ void TCanvas::StretchBits(const TRect& Dest, const TBitmap& Source, const TRect*
 // A one-to-one copy goes row by row, limited to what the source has.
 void TCanvas::CopyUnscaled(const TBitmap& Source, const TRect& Src, const TRect& Target, const TRect& Visible)
 {
-    const TRect Have = TRect{0, 0, Source.Width(), Source.Height()}.Offset(Target.Left - Src.Left, Target.Top - Src.Top);
+    const TRect Have =
+        TRect{0, 0, Source.Width(), Source.Height()}.Offset(Target.Left - Src.Left, Target.Top - Src.Top);
     const TRect Area = Visible.Intersect(Have);
     if (Area.IsEmpty())
         return;
     for (int Y = Area.Top; Y < Area.Bottom; ++Y) {
-        const uint8_t* Row = Source.ScanLine(Y - Target.Top + Src.Top) + (Area.Left - Target.Left + Src.Left) * 4;
+        const uint8_t* Row =
+            Source.ScanLine(Y - Target.Top + Src.Top) + (Area.Left - Target.Left + Src.Left) * 4;
         std::copy_n(Row, Area.Width() * 4, FTarget->ScanLine(Y) + Area.Left * 4);
     }
 }

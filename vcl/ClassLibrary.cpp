@@ -4,16 +4,16 @@
 #include "vcl/CheckBox.h"
 #include "vcl/ClassRegistry.h"
 #include "vcl/ComboBox.h"
-#include "vcl/Label.h"
-#include "vcl/Memo.h"
-#include "vcl/RadioButton.h"
-#include "vcl/StatusBar.h"
 #include "vcl/CustomPanel.h"
 #include "vcl/Form.h"
 #include "vcl/JpegImage.h"
+#include "vcl/Label.h"
 #include "vcl/LayoutProperties.h"
+#include "vcl/Memo.h"
 #include "vcl/Menus.h"
 #include "vcl/Picture.h"
+#include "vcl/RadioButton.h"
+#include "vcl/StatusBar.h"
 
 namespace vcl {
 namespace {
@@ -25,15 +25,18 @@ TFontStyles LayoutFontStyles(const TLayoutValue& Value, const TLayoutReader& Rea
     TFontStyles Styles;
     for (const std::string& Item : Value.Items) {
         TLayoutValue Member{TLayoutValue::Ident, 0, Item, {}, Value.Line};
-        Styles.Include(LayoutEnum<TFontStyle>(
-            Member, Reader,
-            {{"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}}));
+        Styles.Include(LayoutEnum<TFontStyle>(Member, Reader,
+                                              {{"fsBold", fsBold},
+                                               {"fsItalic", fsItalic},
+                                               {"fsUnderline", fsUnderline},
+                                               {"fsStrikeOut", fsStrikeOut}}));
     }
     return Styles;
 }
 
 template <class V>
-TPropertySetter FontProperty(void (TFont::*Setter)(V), V (*Convert)(const TLayoutValue&, const TLayoutReader&))
+TPropertySetter FontProperty(void (TFont::*Setter)(V),
+                             V (*Convert)(const TLayoutValue&, const TLayoutReader&))
 {
     return [Setter, Convert](TComponent& Target, const TLayoutValue& Value, TLayoutReader& Reader) {
         (dynamic_cast<TControl&>(Target).Font().*Setter)(Convert(Value, Reader));
@@ -43,40 +46,39 @@ TPropertySetter FontProperty(void (TFont::*Setter)(V), V (*Convert)(const TLayou
 void RegisterControls()
 {
     RegisterClass({"TComponent", "", nullptr, {}});
-    RegisterClass({"TControl",
-                   "TComponent",
-                   nullptr,
-                   {
-                       {"Left", IntProperty(&TControl::SetLeft)},
-                       {"Top", IntProperty(&TControl::SetTop)},
-                       {"Width", IntProperty(&TControl::SetWidth)},
-                       {"Height", IntProperty(&TControl::SetHeight)},
-                       {"Visible", BoolProperty(&TControl::SetVisible)},
-                       {"Enabled", BoolProperty(&TControl::SetEnabled)},
-                       {"Color", ColorProperty(&TControl::SetColor)},
-                       {"ParentColor", BoolProperty(&TControl::SetParentColor)},
-                       {"ParentFont", BoolProperty(&TControl::SetParentFont)},
-                       {"Font.Name",
-                        [](TComponent& T, const TLayoutValue& V, TLayoutReader& R) {
-                            dynamic_cast<TControl&>(T).Font().SetName(LayoutString(V, R));
-                        }},
-                       {"Font.Height", FontProperty<int>(&TFont::SetHeight, LayoutInt)},
-                       {"Font.Color", FontProperty<TColor>(&TFont::SetColor, LayoutColor)},
-                       {"Font.Style", FontProperty<TFontStyles>(&TFont::SetStyle, LayoutFontStyles)},
-                       {"Anchors", AnchorsProperty(&TControl::SetAnchors)},
-                       {"Align", EnumProperty<TControl, TAlign>(&TControl::SetAlign, {{"alNone", alNone},
-                                                                                      {"alTop", alTop},
-                                                                                      {"alBottom", alBottom},
-                                                                                      {"alLeft", alLeft},
-                                                                                      {"alRight", alRight},
-                                                                                      {"alClient", alClient}})},
-                       {"Caption",
-                        [](TComponent& T, const TLayoutValue& V, TLayoutReader& R) {
-                            dynamic_cast<TControl&>(T).SetText(LayoutString(V, R));
-                        }},
-                       {"OnClick", EventProperty(&TControl::OnClick)},
-                       {"OnDblClick", EventProperty(&TControl::OnDblClick)},
-                   }});
+    RegisterClass(
+        {"TControl",
+         "TComponent",
+         nullptr,
+         {
+             {"Left", IntProperty(&TControl::SetLeft)},
+             {"Top", IntProperty(&TControl::SetTop)},
+             {"Width", IntProperty(&TControl::SetWidth)},
+             {"Height", IntProperty(&TControl::SetHeight)},
+             {"Visible", BoolProperty(&TControl::SetVisible)},
+             {"Enabled", BoolProperty(&TControl::SetEnabled)},
+             {"Color", ColorProperty(&TControl::SetColor)},
+             {"ParentColor", BoolProperty(&TControl::SetParentColor)},
+             {"ParentFont", BoolProperty(&TControl::SetParentFont)},
+             {"Font.Name",
+              [](TComponent& T, const TLayoutValue& V, TLayoutReader& R) {
+                  dynamic_cast<TControl&>(T).Font().SetName(LayoutString(V, R));
+              }},
+             {"Font.Height", FontProperty<int>(&TFont::SetHeight, LayoutInt)},
+             {"Font.Color", FontProperty<TColor>(&TFont::SetColor, LayoutColor)},
+             {"Font.Style", FontProperty<TFontStyles>(&TFont::SetStyle, LayoutFontStyles)},
+             {"Anchors", AnchorsProperty(&TControl::SetAnchors)},
+             {"Align", EnumProperty<TControl, TAlign>(&TControl::SetAlign, {{"alNone", alNone},
+                                                                            {"alTop", alTop},
+                                                                            {"alBottom", alBottom},
+                                                                            {"alLeft", alLeft},
+                                                                            {"alRight", alRight},
+                                                                            {"alClient", alClient}})},
+             {"Caption", [](TComponent& T, const TLayoutValue& V,
+                            TLayoutReader& R) { dynamic_cast<TControl&>(T).SetText(LayoutString(V, R)); }},
+             {"OnClick", EventProperty(&TControl::OnClick)},
+             {"OnDblClick", EventProperty(&TControl::OnDblClick)},
+         }});
     RegisterClass({"TWinControl",
                    "TControl",
                    nullptr,
@@ -102,38 +104,42 @@ void RegisterControls()
                                                                              {"bvSpace", bvSpace}})},
                        {"BevelWidth", IntProperty(&TCustomPanel::SetBevelWidth)},
                        {"BorderWidth", IntProperty(&TCustomPanel::SetBorderWidth)},
-                       {"BorderStyle", EnumProperty<TCustomPanel, TBorderStyle>(
-                                           &TCustomPanel::SetBorderStyle, {{"bsNone", bsNone}, {"bsSingle", bsSingle}})},
+                       {"BorderStyle",
+                        EnumProperty<TCustomPanel, TBorderStyle>(
+                            &TCustomPanel::SetBorderStyle, {{"bsNone", bsNone}, {"bsSingle", bsSingle}})},
                        {"FullRepaint", BoolProperty(&TCustomPanel::SetFullRepaint)},
                    }});
 }
 
 void RegisterForms()
 {
-    RegisterClass({"TCustomForm",
-                   "TWinControl",
-                   nullptr,
-                   {
-                       {"Menu", ReferenceProperty<TCustomForm, TMainMenu>(&TCustomForm::SetMenu)},
-                       {"Position", EnumProperty<TCustomForm, TPosition>(&TCustomForm::SetPosition,
-                                                                         {{"poDesigned", poDesigned},
-                                                                          {"poDefault", poDefault},
-                                                                          {"poDefaultPosOnly", poDefaultPosOnly},
-                                                                          {"poScreenCenter", poScreenCenter},
-                                                                          {"poMainFormCenter", poMainFormCenter}})},
-                       {"WindowState", EnumProperty<TCustomForm, TWindowState>(
-                                           &TCustomForm::SetWindowState,
-                                           {{"wsNormal", wsNormal}, {"wsMinimized", wsMinimized}, {"wsMaximized", wsMaximized}})},
-                       {"FormStyle", EnumProperty<TCustomForm, TFormStyle>(
-                                         &TCustomForm::SetFormStyle, {{"fsNormal", fsNormal}, {"fsStayOnTop", fsStayOnTop}})},
-                       {"ClientWidth", IntProperty(&TCustomForm::SetClientWidth)},
-                       {"ClientHeight", IntProperty(&TCustomForm::SetClientHeight)},
-                       {"PixelsPerInch", IntProperty(&TCustomForm::SetPixelsPerInch)},
-                       {"TextHeight", IntProperty(&TCustomForm::SetDesignTextHeight)},
-                       {"OnShow", EventProperty(&TCustomForm::OnShow)},
-                       {"OnActivate", EventProperty(&TCustomForm::OnActivate)},
-                       {"OnDeactivate", EventProperty(&TCustomForm::OnDeactivate)},
-                   }});
+    RegisterClass(
+        {"TCustomForm",
+         "TWinControl",
+         nullptr,
+         {
+             {"Menu", ReferenceProperty<TCustomForm, TMainMenu>(&TCustomForm::SetMenu)},
+             {"Position", EnumProperty<TCustomForm, TPosition>(&TCustomForm::SetPosition,
+                                                               {{"poDesigned", poDesigned},
+                                                                {"poDefault", poDefault},
+                                                                {"poDefaultPosOnly", poDefaultPosOnly},
+                                                                {"poScreenCenter", poScreenCenter},
+                                                                {"poMainFormCenter", poMainFormCenter}})},
+             {"WindowState",
+              EnumProperty<TCustomForm, TWindowState>(
+                  &TCustomForm::SetWindowState,
+                  {{"wsNormal", wsNormal}, {"wsMinimized", wsMinimized}, {"wsMaximized", wsMaximized}})},
+             {"FormStyle",
+              EnumProperty<TCustomForm, TFormStyle>(&TCustomForm::SetFormStyle,
+                                                    {{"fsNormal", fsNormal}, {"fsStayOnTop", fsStayOnTop}})},
+             {"ClientWidth", IntProperty(&TCustomForm::SetClientWidth)},
+             {"ClientHeight", IntProperty(&TCustomForm::SetClientHeight)},
+             {"PixelsPerInch", IntProperty(&TCustomForm::SetPixelsPerInch)},
+             {"TextHeight", IntProperty(&TCustomForm::SetDesignTextHeight)},
+             {"OnShow", EventProperty(&TCustomForm::OnShow)},
+             {"OnActivate", EventProperty(&TCustomForm::OnActivate)},
+             {"OnDeactivate", EventProperty(&TCustomForm::OnDeactivate)},
+         }});
     RegisterClass({"TForm", "TCustomForm", nullptr, {}});
 }
 
@@ -182,7 +188,8 @@ void RegisterStandardControls()
                                                                        {"taRightJustify", taRightJustify},
                                                                        {"taCenter", taCenter}})},
                        {"Layout", EnumProperty<TLabel, TTextLayout>(
-                                      &TLabel::SetLayout, {{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}})},
+                                      &TLabel::SetLayout,
+                                      {{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}})},
                    }});
     RegisterClass({"TButton",
                    "TWinControl",
@@ -191,23 +198,22 @@ void RegisterStandardControls()
                        {"Default", BoolProperty(&TButton::SetDefault)},
                        {"Cancel", BoolProperty(&TButton::SetCancel)},
                    }});
-    RegisterClass({"TComboBox",
-                   "TWinControl",
-                   [](TComponent* Owner) { return new TComboBox(Owner); },
-                   {
-                       {"Items.Strings", StringsProperty(&TComboBox::SetItems)},
-                       {"ItemHeight", IntProperty(&TComboBox::SetItemHeight)},
-                       {"ItemIndex", IntProperty(&TComboBox::SetItemIndex)},
-                       {"Style", EnumProperty<TComboBox, TComboBoxStyle>(&TComboBox::SetStyle,
-                                                                         {{"csDropDown", csDropDown},
-                                                                          {"csSimple", csSimple},
-                                                                          {"csDropDownList", csDropDownList}})},
-                       {"Text",
-                        [](TComponent& T, const TLayoutValue& V, TLayoutReader& R) {
-                            dynamic_cast<TComboBox&>(T).SetText(LayoutString(V, R));
-                        }},
-                       {"OnChange", EventProperty(&TComboBox::OnChange)},
-                   }});
+    RegisterClass(
+        {"TComboBox",
+         "TWinControl",
+         [](TComponent* Owner) { return new TComboBox(Owner); },
+         {
+             {"Items.Strings", StringsProperty(&TComboBox::SetItems)},
+             {"ItemHeight", IntProperty(&TComboBox::SetItemHeight)},
+             {"ItemIndex", IntProperty(&TComboBox::SetItemIndex)},
+             {"Style",
+              EnumProperty<TComboBox, TComboBoxStyle>(
+                  &TComboBox::SetStyle,
+                  {{"csDropDown", csDropDown}, {"csSimple", csSimple}, {"csDropDownList", csDropDownList}})},
+             {"Text", [](TComponent& T, const TLayoutValue& V,
+                         TLayoutReader& R) { dynamic_cast<TComboBox&>(T).SetText(LayoutString(V, R)); }},
+             {"OnChange", EventProperty(&TComboBox::OnChange)},
+         }});
     RegisterClass({"TButtonControl",
                    "TWinControl",
                    nullptr,
@@ -217,8 +223,10 @@ void RegisterStandardControls()
                             dynamic_cast<TButtonControl&>(T).SetChecked(LayoutBool(V, R));
                         }},
                    }});
-    RegisterClass({"TCheckBox", "TButtonControl", [](TComponent* Owner) { return new TCheckBox(Owner); }, {}});
-    RegisterClass({"TRadioButton", "TButtonControl", [](TComponent* Owner) { return new TRadioButton(Owner); }, {}});
+    RegisterClass(
+        {"TCheckBox", "TButtonControl", [](TComponent* Owner) { return new TCheckBox(Owner); }, {}});
+    RegisterClass(
+        {"TRadioButton", "TButtonControl", [](TComponent* Owner) { return new TRadioButton(Owner); }, {}});
     RegisterClass({"TMemo",
                    "TWinControl",
                    [](TComponent* Owner) { return new TMemo(Owner); },

@@ -12,7 +12,8 @@ namespace vcl {
 
 class TLayoutReader;
 
-using TPropertySetter = std::function<void(TComponent& Target, const TLayoutValue& Value, TLayoutReader& Reader)>;
+using TPropertySetter =
+    std::function<void(TComponent& Target, const TLayoutValue& Value, TLayoutReader& Reader)>;
 
 // What a stored layout may create and set: a class by name, its base class, how
 // to make one, and its properties by name (letter case ignored).

@@ -16,7 +16,10 @@ constexpr TColor clRed = 0x0000FF;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clNone = 0x1FFFFFFF;
 
-constexpr TColor SystemColor(int Index) { return static_cast<TColor>(0x80000000u | static_cast<uint32_t>(Index)); }
+constexpr TColor SystemColor(int Index)
+{
+    return static_cast<TColor>(0x80000000u | static_cast<uint32_t>(Index));
+}
 constexpr int COLOR_WINDOW = 5;
 constexpr int COLOR_WINDOWTEXT = 8;
 constexpr int COLOR_BTNFACE = 15;

@@ -95,7 +95,8 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent)
 {
     if (!AComponent)
         return;
-    FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent), FFreeNotifies.end());
+    FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent),
+                        FFreeNotifies.end());
     auto& Back = AComponent->FFreeNotifies;
     Back.erase(std::remove(Back.begin(), Back.end(), this), Back.end());
 }

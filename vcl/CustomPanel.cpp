@@ -81,7 +81,8 @@ void TCustomPanel::Paint()
 {
     TRect Rect = ClientRect();
     DrawBevel(Rect, FBevelOuter);
-    Rect = {Rect.Left + FBorderWidth, Rect.Top + FBorderWidth, Rect.Right - FBorderWidth, Rect.Bottom - FBorderWidth};
+    Rect = {Rect.Left + FBorderWidth, Rect.Top + FBorderWidth, Rect.Right - FBorderWidth,
+            Rect.Bottom - FBorderWidth};
     DrawBevel(Rect, FBevelInner);
     if (FShowCaption && !Caption().empty()) {
         TCanvas& C = Canvas();

@@ -25,7 +25,8 @@ constexpr int IDNO = 7;
 // Application-modal message box; answers the button pressed.
 int MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags);
 
-using TMessageBoxHook = std::function<int(const std::string& Text, const std::string& Caption, unsigned Flags)>;
+using TMessageBoxHook =
+    std::function<int(const std::string& Text, const std::string& Caption, unsigned Flags)>;
 // Tests answer message boxes here.
 void SetMessageBoxHook(TMessageBoxHook Hook);
 

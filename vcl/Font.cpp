@@ -51,7 +51,8 @@ void TFont::Assign(const TFont& Source)
 
 bool TFont::operator==(const TFont& Other) const
 {
-    return FName == Other.FName && FHeight == Other.FHeight && FColor == Other.FColor && FStyle == Other.FStyle;
+    return FName == Other.FName && FHeight == Other.FHeight && FColor == Other.FColor &&
+           FStyle == Other.FStyle;
 }
 
 void TFont::Changed()

@@ -148,8 +148,8 @@ void TCustomForm::PlaceForShow()
         break;
     case poMainFormCenter:
         if (Main && Main != this)
-            SetBounds(Main->Left() + (Main->Width() - Width()) / 2, Main->Top() + (Main->Height() - Height()) / 2,
-                      Width(), Height());
+            SetBounds(Main->Left() + (Main->Width() - Width()) / 2,
+                      Main->Top() + (Main->Height() - Height()) / 2, Width(), Height());
         else
             SetBounds((Screen->Width() - Width()) / 2, (Screen->Height() - Height()) / 2, Width(), Height());
         break;
@@ -319,7 +319,8 @@ void TCustomForm::FitToControls()
         return;
     for (TControl* Control : std::vector<TControl*>(Controls()))
         if (Control->Visible())
-            Control->SetBounds(Control->Left() - Left, Control->Top() - Top, Control->Width(), Control->Height());
+            Control->SetBounds(Control->Left() - Left, Control->Top() - Top, Control->Width(),
+                               Control->Height());
     SetClientSize(Right - Left, Bottom - Top);
 }
 

@@ -115,7 +115,9 @@ void TLabel::Paint()
         Y = Height() - Total;
     for (const std::string& Line : Lines) {
         const int W = C.TextWidth(Line);
-        const int X = FAlignment == taCenter ? (Width() - W) / 2 : FAlignment == taRightJustify ? Width() - W : 0;
+        const int X = FAlignment == taCenter         ? (Width() - W) / 2
+                      : FAlignment == taRightJustify ? Width() - W
+                                                     : 0;
         C.TextOut(X, Y, Line);
         Y += Step;
     }

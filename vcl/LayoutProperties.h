@@ -81,7 +81,8 @@ TPropertySetter ReferenceProperty(void (C::*Setter)(R*))
         Reader.AddFixup(Value, [Owner, Setter, Value, &Reader](TComponent* Found) {
             R* Typed = dynamic_cast<R*>(Found);
             if (!Typed)
-                Reader.Fail(Value.Line, Value.Text + " is a " + Found->ClassName() + ", not a fitting component");
+                Reader.Fail(Value.Line,
+                            Value.Text + " is a " + Found->ClassName() + ", not a fitting component");
             (Owner->*Setter)(Typed);
         });
     };

@@ -138,8 +138,7 @@ private:
 
 TLayoutReader::TLayoutReader(TComponent& Root, THandlerLookup FindHandler)
     : FRoot(Root), FFindHandler(std::move(FindHandler))
-{
-}
+{}
 
 void TLayoutReader::Fail(int Line, const std::string& Message) const
 {
@@ -194,7 +193,8 @@ void TLayoutReader::ReadObject(TLexer& Lexer, TComponent* Parent, bool IsRoot)
     for (;;) {
         const TToken& Token = Lexer.Peek();
         if (Token.Kind != TToken::Ident)
-            Fail(Token.Line, Token.Kind == TToken::EndOfText ? "missing 'end'" : "expected a property or 'end'");
+            Fail(Token.Line,
+                 Token.Kind == TToken::EndOfText ? "missing 'end'" : "expected a property or 'end'");
         if (SameText(Token.Text, "end")) {
             Lexer.Next();
             return;
@@ -253,8 +253,8 @@ TLayoutValue TLayoutReader::ReadValue(TLexer& Lexer)
     Fail(Token.Line, "expected a value");
 }
 
-void TLayoutReader::ApplyProperty(TComponent& Target, const std::string& ClassName, const std::string& Property,
-                                  const TLayoutValue& Value)
+void TLayoutReader::ApplyProperty(TComponent& Target, const std::string& ClassName,
+                                  const std::string& Property, const TLayoutValue& Value)
 {
     const TPropertySetter* Setter = FindProperty(ClassName, Property);
     if (!Setter)
@@ -329,7 +329,8 @@ TAnchors LayoutAnchors(const TLayoutValue& Value, const TLayoutReader& Reader)
     for (const std::string& Item : Value.Items) {
         TLayoutValue Member{TLayoutValue::Ident, 0, Item, {}, Value.Line};
         Anchors.Include(LayoutEnum<TAnchorKind>(
-            Member, Reader, {{"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}}));
+            Member, Reader,
+            {{"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}}));
     }
     return Anchors;
 }

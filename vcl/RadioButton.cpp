@@ -13,7 +13,8 @@ void TRadioButton::SetChecked(bool Value)
         return;
     if (Parent())
         for (TControl* Sibling : Parent()->Controls())
-            if (auto* Other = dynamic_cast<TRadioButton*>(Sibling); Other && Other != this && Other->Checked())
+            if (auto* Other = dynamic_cast<TRadioButton*>(Sibling);
+                Other && Other != this && Other->Checked())
                 Other->StoreChecked(false);
     // A stored state is no click.
     if (!ComponentState().Contains(csLoading))

@@ -17,4 +17,4 @@ namespace vcl {
 // the first problem found, or stays empty for well-formed input.
 TRichTextDocument ParseRtf(std::string_view rtf, std::string* error = nullptr);
 
-}  // namespace vcl
+} // namespace vcl

@@ -33,7 +33,10 @@ struct TRect
     bool operator==(const TRect&) const = default;
 };
 
-inline TRect Bounds(int Left, int Top, int Width, int Height) { return {Left, Top, Left + Width, Top + Height}; }
+inline TRect Bounds(int Left, int Top, int Width, int Height)
+{
+    return {Left, Top, Left + Width, Top + Height};
+}
 bool PtInRect(const TRect& Rect, TPoint P);
 
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
@@ -49,7 +52,14 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TBorderStyle { bsNone, bsSingle };
 enum TFormBorderStyle { bsNoneForm, bsSingleForm, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TFormStyle { fsNormal, fsStayOnTop };
-enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poMainFormCenter };
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poMainFormCenter
+};
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
@@ -61,7 +71,8 @@ enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
-using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 
 // Geometry roundings go to the nearest integer, halves to even.

@@ -38,7 +38,10 @@ HWND TWinControl::Handle()
     return FHandle;
 }
 
-bool TWinControl::Windowed(const TControl* Control) const { return dynamic_cast<const TWinControl*>(Control); }
+bool TWinControl::Windowed(const TControl* Control) const
+{
+    return dynamic_cast<const TWinControl*>(Control);
+}
 
 void TWinControl::InsertControl(TControl* Control)
 {
@@ -341,7 +344,8 @@ TControl* TWinControl::GraphicControlAt(TPoint P) const
 void TWinControl::ForwardMouse(TControl* Target, TMessage& Message)
 {
     const TPoint P{LParamX(Message.LParam), LParamY(Message.LParam)};
-    Message.Result = Target->Perform(Message.Msg, Message.WParam, MakeLParam(P.X - Target->Left(), P.Y - Target->Top()));
+    Message.Result =
+        Target->Perform(Message.Msg, Message.WParam, MakeLParam(P.X - Target->Left(), P.Y - Target->Top()));
 }
 
 void TWinControl::SetMouseControl(TControl* Control)

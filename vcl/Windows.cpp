@@ -95,7 +95,8 @@ uintptr_t SetTimer(HWND Wnd, uintptr_t Id, unsigned Milliseconds)
     if (!IsWindow(Wnd) || !Platform() || TimerFailure())
         return 0;
     KillTimer(Wnd, Id);
-    const int TimerId = Platform()->StartTimer(static_cast<int>(Milliseconds), [=] { Deliver(Wnd, WM_TIMER, Id, 0); });
+    const int TimerId =
+        Platform()->StartTimer(static_cast<int>(Milliseconds), [=] { Deliver(Wnd, WM_TIMER, Id, 0); });
     if (TimerId == 0)
         return 0;
     Windows().Timers[{Wnd, Id}] = TimerId;

@@ -49,7 +49,8 @@ protected:
     // A press and a release in the middle of a glyph, through its panel.
     static void ClickJumper(TTwoJumper* Jumper)
     {
-        const intptr_t Middle = MakeLParam(Jumper->Left() + Jumper->Width() / 2, Jumper->Top() + Jumper->Height() / 2);
+        const intptr_t Middle =
+            MakeLParam(Jumper->Left() + Jumper->Width() / 2, Jumper->Top() + Jumper->Height() / 2);
         Jumper->Parent()->Perform(WM_LBUTTONDOWN, 0, Middle);
         Jumper->Parent()->Perform(WM_LBUTTONUP, 0, Middle);
     }

@@ -4,8 +4,8 @@ namespace {
 
 std::vector<TDlopenCall>& RecordedCalls()
 {
-  static std::vector<TDlopenCall> Calls;
-  return Calls;
+    static std::vector<TDlopenCall> Calls;
+    return Calls;
 }
 
 } // namespace
@@ -14,12 +14,9 @@ extern "C" void* __real_dlopen(const char* FileName, int Flags);
 
 extern "C" void* __wrap_dlopen(const char* FileName, int Flags)
 {
-  void* Handle = __real_dlopen(FileName, Flags);
-  RecordedCalls().push_back({FileName != nullptr ? FileName : "", Handle != nullptr});
-  return Handle;
+    void* Handle = __real_dlopen(FileName, Flags);
+    RecordedCalls().push_back({FileName != nullptr ? FileName : "", Handle != nullptr});
+    return Handle;
 }
 
-const std::vector<TDlopenCall>& DlopenCalls()
-{
-  return RecordedCalls();
-}
+const std::vector<TDlopenCall>& DlopenCalls() { return RecordedCalls(); }

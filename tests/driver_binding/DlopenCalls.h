@@ -5,16 +5,17 @@
 #include <vector>
 
 // One call of dlopen made in this process.
-struct TDlopenCall {
-  std::string FileName;
-  bool Loaded;
+struct TDlopenCall
+{
+    std::string FileName;
+    bool Loaded;
 
-  bool operator==(const TDlopenCall&) const = default;
+    bool operator==(const TDlopenCall&) const = default;
 };
 
 inline std::ostream& operator<<(std::ostream& Stream, const TDlopenCall& Call)
 {
-  return Stream << '"' << Call.FileName << (Call.Loaded ? "\" loaded" : "\" not loaded");
+    return Stream << '"' << Call.FileName << (Call.Loaded ? "\" loaded" : "\" not loaded");
 }
 
 // Every dlopen call of this process so far, oldest first. The test binary is

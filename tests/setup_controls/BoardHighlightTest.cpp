@@ -140,7 +140,8 @@ TEST_F(BoardHighlightTest, NewHighlightHasTheSettingsLook)
     EXPECT_EQ(Highlight.Popup(), nullptr);
     EXPECT_EQ(Highlight.BoardMenu(), nullptr);
     EXPECT_TRUE(Highlight.Title().empty());
-    EXPECT_FALSE(Highlight.Entered() || Highlight.Prepared() || Highlight.Pinned() || Highlight.PopupActive());
+    EXPECT_FALSE(Highlight.Entered() || Highlight.Prepared() || Highlight.Pinned() ||
+                 Highlight.PopupActive());
 }
 
 TEST_F(BoardHighlightTest, TypeSetsColourAndStrengths)
@@ -217,17 +218,43 @@ const TTintCase TintCases[] = {
     {"SettingsNormalCentreOnBlack", 2, 2, 0.5f, clYellow, false, {0, 0, 0, 7}, 1, 1, {0, 20, 20, 7}},
     {"OptionsNormalCentreOnWhite", 2, 2, 0.25f, clBlue, false, {255, 255, 255, 7}, 1, 1, {255, 245, 245, 7}},
     {"BrightRingPeakTurnsWhite", 32, 32, 1.0f, clYellow, true, {10, 20, 30, 7}, 30, 16, {255, 255, 255, 0}},
-    {"BrightRingInsidePeakTakesCircleColour", 32, 32, 1.0f, clYellow, true, {10, 20, 30, 7}, 29, 16, {0, 255, 255, 7}},
-    {"BrightRingOutsidePeakTakesCircleColour", 32, 32, 1.0f, clYellow, true, {10, 20, 30, 7}, 31, 16, {0, 255, 255, 7}},
+    {"BrightRingInsidePeakTakesCircleColour",
+     32,
+     32,
+     1.0f,
+     clYellow,
+     true,
+     {10, 20, 30, 7},
+     29,
+     16,
+     {0, 255, 255, 7}},
+    {"BrightRingOutsidePeakTakesCircleColour",
+     32,
+     32,
+     1.0f,
+     clYellow,
+     true,
+     {10, 20, 30, 7},
+     31,
+     16,
+     {0, 255, 255, 7}},
     {"BrightInnerDiscIsNotDoubled", 32, 32, 1.0f, clYellow, true, {0, 0, 0, 7}, 16, 16, {0, 41, 41, 7}},
     {"NormalRingPeakRoundsHalvesToEven", 32, 32, 0.5f, clBlue, false, {0, 3, 1, 9}, 30, 16, {128, 2, 0, 9}},
     {"RimAtRadiusOneIsUntouched", 32, 32, 1.0f, clYellow, true, {10, 20, 30, 7}, 32, 16, {10, 20, 30, 7}},
-    {"EdgeMiddleOfThreeByThreeIsUntouched", 2, 2, 1.0f, clYellow, true, {10, 20, 30, 7}, 1, 0, {10, 20, 30, 7}},
+    {"EdgeMiddleOfThreeByThreeIsUntouched",
+     2,
+     2,
+     1.0f,
+     clYellow,
+     true,
+     {10, 20, 30, 7},
+     1,
+     0,
+     {10, 20, 30, 7}},
 };
 
 class BoardHighlightTintTest : public testing::TestWithParam<TTintCase>
-{
-};
+{};
 
 TEST_P(BoardHighlightTintTest, BlendsThePixel)
 {
@@ -388,7 +415,8 @@ TEST_F(BoardHighlightTest, DesignerIsAskedToSynchroniseTheGroup)
         Editing->SetRadioPanel(New);
 
         ASSERT_EQ(Calls.size(), 1u);
-        EXPECT_EQ(Calls[0].Text, "Editing's RadioPanel property changed. Synchronize linked component Linked?");
+        EXPECT_EQ(Calls[0].Text,
+                  "Editing's RadioPanel property changed. Synchronize linked component Linked?");
         EXPECT_EQ(Calls[0].Flags & 0xF, MB_YESNO);
         EXPECT_EQ(Editing->RadioPanel(), New);
         EXPECT_EQ(Linked->RadioPanel(), Reply == IDYES ? New : Old);
@@ -530,7 +558,9 @@ protected:
     void SetUp() override
     {
         BoardHighlightTest::SetUp();
-        ShowPicture([](int X, int Y) { return TPixel{uint8_t(X * 7), uint8_t(Y * 5), uint8_t((X + Y) * 3), 255}; });
+        ShowPicture([](int X, int Y) {
+            return TPixel{uint8_t(X * 7), uint8_t(Y * 5), uint8_t((X + Y) * 3), 255};
+        });
         Board->SetStretch(true);
         Highlight = new THoverableHighlight(nullptr);
         Highlight->SetBounds(HighlightLeft, HighlightTop, 21, 17);

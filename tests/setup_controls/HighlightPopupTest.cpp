@@ -145,11 +145,10 @@ TEST_F(HighlightPopupTest, PopupWithThePanelOfTheClockHasTheBuiltGeometry)
         const char* Name;
         TRect Bounds;
     };
-    for (const TPlace& Place : {TPlace{"StatusMemo", Bounds(6, 60, 208, 58)},
-                                TPlace{"PreviousButton", Bounds(6, 124, 58, 25)},
-                                TPlace{"NextButton", Bounds(81, 124, 58, 25)},
-                                TPlace{"DoneButton", Bounds(156, 124, 58, 25)},
-                                TPlace{"PopupStatus", Bounds(0, 149, 220, 19)}}) {
+    for (const TPlace& Place :
+         {TPlace{"StatusMemo", Bounds(6, 60, 208, 58)}, TPlace{"PreviousButton", Bounds(6, 124, 58, 25)},
+          TPlace{"NextButton", Bounds(81, 124, 58, 25)}, TPlace{"DoneButton", Bounds(156, 124, 58, 25)},
+          TPlace{"PopupStatus", Bounds(0, 149, 220, 19)}}) {
         TControl* Control = Child(Popup, Place.Name);
         ASSERT_NE(Control, nullptr) << Place.Name;
         EXPECT_EQ(Control->BoundsRect(), Place.Bounds) << Place.Name;
@@ -199,10 +198,9 @@ TEST_F(HighlightPopupTest, PopupIsKeptOnTheScreen)
         int ExpectLeft, ExpectTop;
     };
     const int W = Screen->Width(), H = Screen->Height();
-    for (const TCase& Case : {TCase{"right edge", W - 100, 10, W - 220, 10},
-                              TCase{"left of the screen", -50, 10, 0, 10},
-                              TCase{"below the screen", 10, H - 20, 10, H - 168},
-                              TCase{"above the screen", 10, -30, 10, 0}}) {
+    for (const TCase& Case :
+         {TCase{"right edge", W - 100, 10, W - 220, 10}, TCase{"left of the screen", -50, 10, 0, 10},
+          TCase{"below the screen", 10, H - 20, 10, H - 168}, TCase{"above the screen", 10, -30, 10, 0}}) {
         TRadioPanel* Panel = AddPanel(Case.PanelLeft, Case.PanelTop);
         TBoardHighlight* Highlight = AddHighlight(std::string("&") + Case.Name, htSettings, Panel);
         PaintBoard();
@@ -308,7 +306,8 @@ TEST_F(HighlightPopupTest, GroupItemsTakeTheirPlaceWhateverTheOrderOfPainting)
     AddHighlight("&Jumper", htSettings);
     AddHighlight("&Calibrate", htCalibration);
     PaintBoard();
-    EXPECT_EQ(BarCaptions(), (std::vector<std::string>{"&File", "&Settings", "&Calibration", "&Options", "&Help"}));
+    EXPECT_EQ(BarCaptions(),
+              (std::vector<std::string>{"&File", "&Settings", "&Calibration", "&Options", "&Help"}));
     EXPECT_NE(Host->FindComponent("Settings1"), nullptr);
     EXPECT_NE(Host->FindComponent("Jumper1"), nullptr);
 }

@@ -13,26 +13,26 @@
 class TCardScene
 {
 public:
-  explicit TCardScene(TRaster& Raster);
+    explicit TCardScene(TRaster& Raster);
 
-  void Paint();
+    void Paint();
 
 private:
-  void PlaceBracketAndConnector(TPartPainter& Parts, TTraceRouter& Traces);
-  void PlaceTermination(TPartPainter& Parts, TTraceRouter& Traces);
-  void PlaceTransceivers(TPartPainter& Parts, TTraceRouter& Traces);
-  void PlaceControllers(TPartPainter& Parts, TTraceRouter& Traces);
-  void PlaceClock(TPartPainter& Parts, TTraceRouter& Traces);
-  void PlaceSupport(TPartPainter& Parts, TTraceRouter& Traces);
-  void PourGround(const TPartPainter& Parts, TMask& Copper);
-  void PaintSilkscreen();
+    void PlaceBracketAndConnector(TPartPainter& Parts, TTraceRouter& Traces);
+    void PlaceTermination(TPartPainter& Parts, TTraceRouter& Traces);
+    void PlaceTransceivers(TPartPainter& Parts, TTraceRouter& Traces);
+    void PlaceControllers(TPartPainter& Parts, TTraceRouter& Traces);
+    void PlaceClock(TPartPainter& Parts, TTraceRouter& Traces);
+    void PlaceSupport(TPartPainter& Parts, TTraceRouter& Traces);
+    void PourGround(const TPartPainter& Parts, TMask& Copper);
+    void PaintSilkscreen();
 
-  void Silk(float X, float Y, std::string_view Text, float Size = 1, bool Upwards = false);
-  void SilkLine(float X1, float Y1, float X2, float Y2);
-  void SilkBox(float Left, float Top, float Right, float Bottom);
+    void Silk(float X, float Y, std::string_view Text, float Size = 1, bool Upwards = false);
+    void SilkLine(float X1, float Y1, float X2, float Y2);
+    void SilkBox(float Left, float Top, float Right, float Bottom);
 
-  static float PortRow(int Port);
-  static TPoint ConnectorHole(int Row, int Index);
+    static float PortRow(int Port);
+    static TPoint ConnectorHole(int Row, int Index);
 
-  TRaster& FRaster;
+    TRaster& FRaster;
 };

@@ -10,10 +10,10 @@
 class TJpegWriter
 {
 public:
-  explicit TJpegWriter(int Quality);
+    explicit TJpegWriter(int Quality);
 
-  std::vector<std::uint8_t> Encode(const TRaster& Raster) const;
+    std::vector<std::uint8_t> Encode(const TRaster& Raster) const;
 
 private:
-  int FQuality;
+    int FQuality;
 };

@@ -2,6 +2,6 @@
 
 struct TPoint
 {
-  float X = 0;
-  float Y = 0;
+    float X = 0;
+    float Y = 0;
 };

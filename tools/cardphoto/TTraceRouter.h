@@ -11,21 +11,21 @@
 class TTraceRouter
 {
 public:
-  TTraceRouter(TMask& Copper, float Width);
+    TTraceRouter(TMask& Copper, float Width);
 
-  // Leaves From along StartAxis and arrives at To along EndAxis.
-  void Route(TPoint From, TPoint To, TAxis StartAxis, TAxis EndAxis);
-  // Horizontal out of From, vertical at MiddleX, horizontal into To, corners cut by Cut.
-  void Dogleg(TPoint From, TPoint To, float MiddleX, float Cut);
-  void Polyline(const std::vector<TPoint>& Points);
-  void Via(TPoint Centre);
-  const std::vector<TPoint>& Vias() const { return FVias; }
-  TMask& Copper() { return FCopper; }
+    // Leaves From along StartAxis and arrives at To along EndAxis.
+    void Route(TPoint From, TPoint To, TAxis StartAxis, TAxis EndAxis);
+    // Horizontal out of From, vertical at MiddleX, horizontal into To, corners cut by Cut.
+    void Dogleg(TPoint From, TPoint To, float MiddleX, float Cut);
+    void Polyline(const std::vector<TPoint>& Points);
+    void Via(TPoint Centre);
+    const std::vector<TPoint>& Vias() const { return FVias; }
+    TMask& Copper() { return FCopper; }
 
 private:
-  static std::vector<TPoint> Path(TPoint From, TPoint To, TAxis StartAxis, TAxis EndAxis);
+    static std::vector<TPoint> Path(TPoint From, TPoint To, TAxis StartAxis, TAxis EndAxis);
 
-  TMask& FCopper;
-  float FWidth;
-  std::vector<TPoint> FVias;
+    TMask& FCopper;
+    float FWidth;
+    std::vector<TPoint> FVias;
 };

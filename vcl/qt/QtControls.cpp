@@ -29,7 +29,9 @@ W* Quiet(QWidget* Widget, QSignalBlocker& Blocker)
 class TCustomWidget : public TQtWidget
 {
 public:
-    TCustomWidget(TWinControl& Control, QWidget* Parent) : TQtWidget(Control, new TSurfaceWidget(Control, Parent)) {}
+    TCustomWidget(TWinControl& Control, QWidget* Parent)
+        : TQtWidget(Control, new TSurfaceWidget(Control, Parent))
+    {}
 };
 
 class TButtonWidget : public TQtWidget
@@ -39,10 +41,17 @@ public:
     {
         auto* Button = static_cast<QPushButton*>(FWidget.data());
         Button->setAutoDefault(false);
-        QObject::connect(Button, &QPushButton::clicked, FTranslator, [this] { FTranslator->Send(CN_COMMAND, BN_CLICKED); });
+        QObject::connect(Button, &QPushButton::clicked, FTranslator,
+                         [this] { FTranslator->Send(CN_COMMAND, BN_CLICKED); });
     }
-    void SetText(const std::string& Text) override { static_cast<QPushButton*>(FWidget.data())->setText(ToQString(Text)); }
-    void SetDefaultButton(bool Value) override { static_cast<QPushButton*>(FWidget.data())->setDefault(Value); }
+    void SetText(const std::string& Text) override
+    {
+        static_cast<QPushButton*>(FWidget.data())->setText(ToQString(Text));
+    }
+    void SetDefaultButton(bool Value) override
+    {
+        static_cast<QPushButton*>(FWidget.data())->setDefault(Value);
+    }
 };
 
 class TComboWidget : public TQtWidget
@@ -88,7 +97,10 @@ public:
         QSignalBlocker Blocker(FWidget);
         static_cast<QComboBox*>(FWidget.data())->setEditText(ToQString(Text));
     }
-    std::string CurrentText() const override { return FromQString(static_cast<QComboBox*>(FWidget.data())->currentText()); }
+    std::string CurrentText() const override
+    {
+        return FromQString(static_cast<QComboBox*>(FWidget.data())->currentText());
+    }
     int CurrentItemIndex() const override { return static_cast<QComboBox*>(FWidget.data())->currentIndex(); }
 };
 
@@ -100,9 +112,13 @@ public:
     {
         auto* Toggle = static_cast<Q*>(FWidget.data());
         Toggle->setAutoExclusive(false);
-        QObject::connect(Toggle, &Q::clicked, FTranslator, [this] { FTranslator->Send(CN_COMMAND, BN_CLICKED); });
+        QObject::connect(Toggle, &Q::clicked, FTranslator,
+                         [this] { FTranslator->Send(CN_COMMAND, BN_CLICKED); });
     }
-    void SetText(const std::string& Text) override { static_cast<Q*>(FWidget.data())->setText(ToQString(Text)); }
+    void SetText(const std::string& Text) override
+    {
+        static_cast<Q*>(FWidget.data())->setText(ToQString(Text));
+    }
     void SetChecked(bool Value) override
     {
         QSignalBlocker Blocker(FWidget);
@@ -135,7 +151,10 @@ public:
         Box()->setVerticalScrollBarPolicy(VerticalPolicy(Style));
         Box()->setHorizontalScrollBarPolicy(HorizontalPolicy(Style));
     }
-    void SetWordWrap(bool Value) override { Box()->setLineWrapMode(Value ? Edit::WidgetWidth : Edit::NoWrap); }
+    void SetWordWrap(bool Value) override
+    {
+        Box()->setLineWrapMode(Value ? Edit::WidgetWidth : Edit::NoWrap);
+    }
     void SetColor(TColor Color) override
     {
         QPalette Palette = Box()->palette();
@@ -180,9 +199,10 @@ public:
         for (const TStatusPanelInfo& Panel : Panels) {
             auto* Label = new QLabel(ToQString(Panel.Text));
             Label->setMinimumWidth(Panel.Width);
-            Label->setFrameStyle(Panel.Bevel == pbNone ? QFrame::NoFrame
-                                                       : QFrame::Panel | (Panel.Bevel == pbRaised ? QFrame::Raised
-                                                                                                  : QFrame::Sunken));
+            Label->setFrameStyle(Panel.Bevel == pbNone
+                                     ? QFrame::NoFrame
+                                     : QFrame::Panel |
+                                           (Panel.Bevel == pbRaised ? QFrame::Raised : QFrame::Sunken));
             Bar->addWidget(Label);
             FLabels.push_back(Label);
         }

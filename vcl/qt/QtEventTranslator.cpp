@@ -20,8 +20,7 @@ void Guarded(const std::function<void()>& Work)
 
 TEventTranslator::TEventTranslator(TWinControl* Control, QObject* Parent, TRole Role)
     : QObject(Parent), FControl(Control), FRole(Role)
-{
-}
+{}
 
 void TEventTranslator::Send(uint32_t Msg, intptr_t WParam, intptr_t LParam)
 {
@@ -47,13 +46,13 @@ intptr_t PositionOf(const QMouseEvent* Event)
     return MakeLParam(P.x(), P.y());
 }
 
-
 } // namespace
 
 bool TEventTranslator::TranslateInput(QEvent* Event)
 {
     TWinControl* Control = FControl;
-    const bool Painted = Control->WidgetKind() == TWidgetKind::Custom || Control->WidgetKind() == TWidgetKind::Form;
+    const bool Painted =
+        Control->WidgetKind() == TWidgetKind::Custom || Control->WidgetKind() == TWidgetKind::Form;
     switch (Event->type()) {
     case QEvent::MouseMove:
         if (Painted)

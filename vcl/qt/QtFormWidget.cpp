@@ -79,7 +79,9 @@ TQtFormWidget::TQtFormWidget(TCustomForm& Form)
     Window()->OnShown = [this] { SettleFrame(); };
     Window()->OnGeometryChanged = [this] {
         const QRect Frame = FWidget->frameGeometry();
-        Guarded([&] { FForm.UpdateBoundsFromWidget(vcl::Bounds(Frame.x(), Frame.y(), Frame.width(), Frame.height())); });
+        Guarded([&] {
+            FForm.UpdateBoundsFromWidget(vcl::Bounds(Frame.x(), Frame.y(), Frame.width(), Frame.height()));
+        });
     };
 }
 
@@ -120,7 +122,9 @@ void TQtFormWidget::SettleFrame()
                              std::max(1, ClientHeight));
     }
     const QRect Actual = FWidget->frameGeometry();
-    Guarded([&] { FForm.UpdateBoundsFromWidget(vcl::Bounds(Actual.x(), Actual.y(), Actual.width(), Actual.height())); });
+    Guarded([&] {
+        FForm.UpdateBoundsFromWidget(vcl::Bounds(Actual.x(), Actual.y(), Actual.width(), Actual.height()));
+    });
 }
 
 void TQtFormWidget::SetText(const std::string& Text) { FWidget->setWindowTitle(ToQString(Text)); }
@@ -193,8 +197,8 @@ TRect TQtFormWidget::FrameExtents() const
         return Known;
     const QRect Frame = FWidget->frameGeometry();
     const QRect Inner = FWidget->geometry();
-    const TRect Measured{Inner.left() - Frame.left(), Inner.top() - Frame.top(), Frame.right() - Inner.right(),
-                         Frame.bottom() - Inner.bottom()};
+    const TRect Measured{Inner.left() - Frame.left(), Inner.top() - Frame.top(),
+                         Frame.right() - Inner.right(), Frame.bottom() - Inner.bottom()};
     if (Measured.Left || Measured.Top || Measured.Right || Measured.Bottom)
         Known = Measured;
     return Measured;

@@ -29,7 +29,8 @@ std::unique_ptr<IWidget> TQtPlatform::CreateWidget(TWinControl& Control, TWidget
 
 void TQtPlatform::Post(std::function<void()> Work)
 {
-    QMetaObject::invokeMethod(qApp, [Work = std::move(Work)] { Work(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [Work = std::move(Work)] { Work(); }, Qt::QueuedConnection);
 }
 
 void TQtPlatform::Run()
