@@ -1,6 +1,8 @@
 #include "Desktop.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 
@@ -43,7 +45,7 @@ std::vector<int> Cardinals(const std::string& Text)
     return Values;
 }
 
-// The number after Label in xwininfo's answer.
+// The number after Label in xwininfo's or xdotool's answer.
 std::optional<int> Field(const std::string& Text, const std::string& Label)
 {
     const size_t At = Text.find(Label);
@@ -111,6 +113,57 @@ std::optional<TScreenRect> WorkArea()
     return TScreenRect{Values[0], Values[1], Values[2], Values[3]};
 }
 
-void MovePointer(int X, int Y) { Output("xdotool mousemove " + std::to_string(X) + " " + std::to_string(Y)); }
+std::optional<TWindowId> ActiveWindow()
+{
+    const std::vector<TWindowId> Ids = WindowIds(Output("xdotool getactivewindow"));
+    if (Ids.size() != 1)
+        return std::nullopt;
+    return Ids[0];
+}
+
+bool ParkPointer()
+{
+    const auto Work = WorkArea();
+    if (!Work)
+        return false;
+    Output("xdotool mousemove " + std::to_string(Work->X + Work->Width - 1) + " " +
+           std::to_string(Work->Y + Work->Height - 1));
+    return true;
+}
+
+std::optional<TScreenPoint> PointerLocation()
+{
+    // "x:12 y:34 screen:0 window:56"
+    const std::string Text = Output("xdotool getmouselocation");
+    const auto X = Field(Text, "x:");
+    const auto Y = Field(Text, "y:");
+    if (!X || !Y)
+        return std::nullopt;
+    return TScreenPoint{*X, *Y};
+}
+
+void GlidePointer(TScreenPoint To)
+{
+    constexpr int StepLength = 8;
+    const TScreenPoint From = PointerLocation().value_or(To);
+    const int Steps = std::max({std::abs(To.X - From.X), std::abs(To.Y - From.Y), 1}) / StepLength + 1;
+    // One xdotool for the whole way; its pauses let the program take each step as a motion of its own.
+    std::string Command = "xdotool";
+    for (int Step = 1; Step <= Steps; ++Step)
+        Command += " mousemove " + std::to_string(From.X + (To.X - From.X) * Step / Steps) + " " +
+                   std::to_string(From.Y + (To.Y - From.Y) * Step / Steps) + " sleep 0.005";
+    Output(Command);
+}
+
+// Not --sync: that waits for the window however long it takes, where a poll can give up.
+void RequestActivation(TWindowId Window) { Output("xdotool windowactivate " + std::to_string(Window)); }
+
+void PressKey(TWindowId Window, const std::string& Key)
+{
+    Output("xdotool key --window " + std::to_string(Window) + " " + Key);
+}
+
+// Without --window: the key must reach the window manager's grab, not the program.
+void PressCloseShortcut() { Output("xdotool key alt+F4"); }
 
 } // namespace realwindow

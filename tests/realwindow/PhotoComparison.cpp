@@ -1,12 +1,27 @@
 #include "PhotoComparison.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace realwindow {
 
 using vcl::TPoint;
 using vcl::TRect;
+
+namespace {
+
+std::string PixelText(const vcl::TBitmap& Image, TPoint P)
+{
+    if (!TRect{0, 0, Image.Width(), Image.Height()}.Contains(P))
+        return "off the screen";
+    const uint8_t* Pixel = Image.ScanLine(P.Y) + P.X * 4;
+    return "red " + std::to_string(Pixel[2]) + ", green " + std::to_string(Pixel[1]) + ", blue " +
+           std::to_string(Pixel[0]);
+}
+
+} // namespace
 
 bool TPhotoComparison::Ignored(TPoint InPhoto, TPoint OnScreen) const
 {
@@ -48,6 +63,15 @@ std::optional<TPoint> TPhotoComparison::Find() const
                 return TPoint{X, Y};
         }
     return std::nullopt;
+}
+
+std::string TPhotoComparison::FirstDifference(TPoint At, const TResult& Result) const
+{
+    if (!Result.FirstDifference)
+        return {};
+    const TPoint P = *Result.FirstDifference;
+    return "first difference at pixel (" + std::to_string(P.X) + ", " + std::to_string(P.Y) + "): expected " +
+           PixelText(FPhoto, P) + "; screen " + PixelText(FScreen, {At.X + P.X, At.Y + P.Y});
 }
 
 } // namespace realwindow

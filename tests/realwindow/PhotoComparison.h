@@ -4,13 +4,15 @@
 #include "vcl/Types.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace realwindow {
 
-// Compares a photograph with a screen, pixel for pixel in blue, green and red,
-// leaving out what legitimately covers it: parts of the photograph that other
-// controls draw over, and screen areas where other windows lie.
+// Compares a photograph, or any picture expected on screen, with a screen, pixel
+// for pixel in blue, green and red, leaving out what legitimately covers it: parts
+// of the photograph that other controls draw over, and screen areas where other
+// windows lie.
 class TPhotoComparison
 {
 public:
@@ -31,6 +33,9 @@ public:
     TResult At(vcl::TPoint At) const { return Compare(At, false); }
     // Where the photograph shows without a single difference, if anywhere.
     std::optional<vcl::TPoint> Find() const;
+    // Both pixels at the result's first difference, for the photograph placed at At;
+    // empty when there is none.
+    std::string FirstDifference(vcl::TPoint At, const TResult& Result) const;
 
 private:
     TResult Compare(vcl::TPoint At, bool StopAtFirstDifference) const;
