@@ -63,11 +63,20 @@ void TLiveProgram::WaitUntilHidden(const std::string& Caption)
               [&] { return VisibleWindowsNamed(CaptionPattern(Caption)).empty(); });
 }
 
+// An activation the program itself asked for a moment earlier (a popup taking
+// the focus) may reach the window manager after ours; ask again, as a user
+// clicks again.
 void TLiveProgram::Activate(TWindowId Window)
 {
-    RequestActivation(Window);
-    WaitUntil("window " + std::to_string(Window) + " to be active",
-              [Window] { return ActiveWindow() == Window; });
+    const std::string What = "window " + std::to_string(Window) + " to be active";
+    const auto Deadline = std::chrono::steady_clock::now() + WindowTimeout;
+    while (std::chrono::steady_clock::now() < Deadline) {
+        RequestActivation(Window);
+        if (PollUntil(
+                What, [Window] { return ActiveWindow() == Window; }, ActivationRetry))
+            return;
+    }
+    throw std::runtime_error("waited " + std::to_string(WindowTimeout.count()) + " ms in vain for " + What);
 }
 
 void TLiveProgram::CloseWindow(TWindowId Window, const std::string& Caption)

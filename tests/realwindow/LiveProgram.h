@@ -16,6 +16,7 @@ class TLiveProgram
 public:
     // Generous: a sanitizer build is slow to start and to answer.
     static constexpr std::chrono::milliseconds WindowTimeout = std::chrono::seconds(30);
+    static constexpr std::chrono::milliseconds ActivationRetry = std::chrono::milliseconds(1000);
 
     explicit TLiveProgram(const std::string& ProgramPath);
 
