@@ -7,6 +7,8 @@
 #include "vcl/Menus.h"
 #include "vcl/Screen.h"
 
+#include "support/MessagePump.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -41,18 +43,6 @@ protected:
         Application->SetExceptionReport(nullptr);
         EXPECT_EQ(Screen->FormCount(), FormsBefore) << "a window was left behind";
         EXPECT_EQ(Reports, std::vector<std::string>{}) << "exceptions escaped to the application";
-    }
-
-    // Runs the platform's queue until Done holds; gives up after a generous while.
-    static bool ProcessUntil(const std::function<bool()>& Done)
-    {
-        const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!Done()) {
-            if (std::chrono::steady_clock::now() > Deadline)
-                return false;
-            Application->ProcessMessages();
-        }
-        return true;
     }
 
     int FormsBefore = 0;
@@ -162,9 +152,9 @@ TEST_F(MainFormTest, ShownTheBoardImageCentresOnTheWindowsOuterSize)
     setup::TBoardImage* Image = Form->BoardImage1;
 
     Form->Show();
-    ASSERT_TRUE(ProcessUntil([Image] { return Image->DesignPosRecorded(); }))
+    ASSERT_TRUE(PumpUntil([Image] { return Image->DesignPosRecorded(); }))
         << "the board image was never painted";
-    ProcessUntil([&] { return Image->Left() == (Form->Width() - 600) / 2; });
+    PumpUntil([&] { return Image->Left() == (Form->Width() - 600) / 2; });
 
     EXPECT_EQ(Image->DesignLeft(), 166);
     EXPECT_EQ(Image->DesignTop(), 130);

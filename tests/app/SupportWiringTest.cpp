@@ -9,6 +9,8 @@
 #include "vcl/Label.h"
 #include "vcl/Screen.h"
 
+#include "support/MessagePump.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -33,7 +35,7 @@ protected:
         Form = std::make_unique<TMainForm>(nullptr);
         Application->SetMainForm(Form.get());
         Form->Show();
-        ASSERT_TRUE(ProcessUntil([this] { return Help() && Help()->Visible(); }))
+        ASSERT_TRUE(PumpUntil([this] { return Help() && Help()->Visible(); }))
             << "the help window comes up by itself after start-up";
     }
 
@@ -41,17 +43,6 @@ protected:
     {
         Form.reset();
         EXPECT_EQ(Screen->FormCount(), FormsBefore) << "a window was left behind";
-    }
-
-    static bool ProcessUntil(const std::function<bool()>& Done)
-    {
-        const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!Done()) {
-            if (std::chrono::steady_clock::now() > Deadline)
-                return false;
-            Application->ProcessMessages();
-        }
-        return true;
     }
 
     THelpForm* Help() const { return Form->SetSup->HelpForm(); }

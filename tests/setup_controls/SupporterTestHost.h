@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/MessagePump.h"
+
 #include "setup_controls/SetupSupporter.h"
 #include "vcl/Application.h"
 #include "vcl/Dialogs.h"
@@ -66,25 +68,5 @@ public:
     vcl::TMenuItem* ExitItem;
     TSetupSupporter* Supporter = nullptr;
 };
-
-// Runs the message loop until Done, or gives up after a deadline far beyond any timer period.
-inline bool PumpUntil(const std::function<bool()>& Done)
-{
-    const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!Done()) {
-        if (std::chrono::steady_clock::now() > Deadline)
-            return false;
-        vcl::Application->ProcessMessages();
-    }
-    return true;
-}
-
-// Runs the message loop for a while, long enough for several timer periods.
-inline void PumpFor(std::chrono::milliseconds Span)
-{
-    const auto End = std::chrono::steady_clock::now() + Span;
-    while (std::chrono::steady_clock::now() < End)
-        vcl::Application->ProcessMessages();
-}
 
 } // namespace setup
